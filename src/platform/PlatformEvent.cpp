@@ -1,0 +1,37 @@
+#include "platform/PlatformEvent.hpp"
+
+#include "core/TypeBuilder.hpp"
+#include "core/TypeRegistry.hpp"
+
+#include <atomic>
+
+namespace tarvex::platform {
+
+const Type& PlatformEvent::staticType() {
+    static const Type& type = TypeBuilder<PlatformEvent>("PlatformEvent")
+                                  .field("id", &PlatformEvent::id)
+                                  .field("source", &PlatformEvent::source)
+                                  .field("data", &PlatformEvent::data)
+                                  .field("mods", &PlatformEvent::mods)
+                                  .field("x", &PlatformEvent::x)
+                                  .field("y", &PlatformEvent::y)
+                                  .field("extra", &PlatformEvent::extra)
+                                  .build();
+    return type;
+}
+
+Hook& eventHook() {
+    static const std::shared_ptr<Hook> hook = Hook::allocate();
+    return *hook;
+}
+
+Object* emitEvent(PlatformEvent& event) { return eventHook().run(&event); }
+
+std::int32_t allocateUserEventId(const std::string& /*description*/) {
+    static std::atomic<std::int32_t> next{EVENT_USEREVENT};
+    return next++;
+}
+
+void registerPlatformTypes() { TypeRegistry::instance().add<PlatformEvent>(); }
+
+} // namespace tarvex::platform

@@ -1,0 +1,42 @@
+#include "core/TextConversion.hpp"
+
+#include <gtest/gtest.h>
+
+namespace tarvex {
+namespace {
+
+TEST(TextConversion, IntegersReadDecimalHexAndBinaryPrefixes) {
+    EXPECT_EQ(toInt("42"), 42);
+    EXPECT_EQ(toInt("  -17abc"), -17);
+    EXPECT_EQ(toInt("+8"), 8);
+    EXPECT_EQ(toInt("$ff"), 255);
+    EXPECT_EQ(toInt("-$10"), -16);
+    EXPECT_EQ(toInt("%101"), 5);
+    EXPECT_EQ(toInt("%102"), 2);
+}
+
+TEST(TextConversion, TextWithoutDigitsIsZero) {
+    EXPECT_EQ(toInt(""), 0);
+    EXPECT_EQ(toInt("abc"), 0);
+    EXPECT_EQ(toInt("-"), 0);
+    EXPECT_EQ(toFloat(""), 0.0F);
+    EXPECT_EQ(toFloat("x1"), 0.0F);
+    EXPECT_EQ(toFloat("inf"), 0.0F);
+    EXPECT_EQ(toFloat("nan"), 0.0F);
+}
+
+TEST(TextConversion, OverlongIntegersWrapInsteadOfOverflowing) {
+    EXPECT_EQ(toInt("4294967297"), 1);
+    EXPECT_NO_THROW((void)toLong("99999999999999999999999999999"));
+}
+
+TEST(TextConversion, FloatsReadFractionAndExponentAndStopAtJunk) {
+    EXPECT_FLOAT_EQ(toFloat("1.5"), 1.5F);
+    EXPECT_FLOAT_EQ(toFloat("  -2.25e1x"), -22.5F);
+    EXPECT_FLOAT_EQ(toFloat("+.5"), 0.5F);
+    EXPECT_FLOAT_EQ(toFloat("3e"), 3.0F);
+    EXPECT_FLOAT_EQ(toFloat("7."), 7.0F);
+}
+
+} // namespace
+} // namespace tarvex
