@@ -20,12 +20,10 @@
 
 namespace tarvex {
 
-template <class T>
-class Bag;
+template <class T> class Bag;
 
 // Forward walk over a bag by position; reads the bag's size at every step.
-template <class T>
-class BagEnum : public Object {
+template <class T> class BagEnum : public Object {
 public:
     using Base = Object;
     explicit BagEnum(const Bag<T>* bag) : _bag(bag) {}
@@ -40,8 +38,7 @@ private:
     std::int32_t _pos = 0;
 };
 
-template <class T>
-class Bag : public Object {
+template <class T> class Bag : public Object {
 public:
     static constexpr std::int32_t SORT_ASC = 1;
     static constexpr std::int32_t SORT_DESC = -1;
@@ -58,7 +55,9 @@ public:
     }
 
     [[nodiscard]] std::int32_t getSize() const { return _size; }
-    [[nodiscard]] std::int32_t getCapacity() const { return static_cast<std::int32_t>(_objects.size()); }
+    [[nodiscard]] std::int32_t getCapacity() const {
+        return static_cast<std::int32_t>(_objects.size());
+    }
     [[nodiscard]] bool isEmpty() const { return _size == 0; }
     [[nodiscard]] bool contains(const T* object) const { return findObject(object) != -1; }
     [[nodiscard]] bool contains(const Ref<T>& object) const { return contains(object.get()); }
@@ -71,7 +70,9 @@ public:
         }
         return -1;
     }
-    [[nodiscard]] std::int32_t findObject(const Ref<T>& object) const { return findObject(object.get()); }
+    [[nodiscard]] std::int32_t findObject(const Ref<T>& object) const {
+        return findObject(object.get());
+    }
 
     [[nodiscard]] const Ref<T>& get(std::int32_t i) const {
         static const Ref<T> none;
@@ -169,8 +170,7 @@ public:
 
     // Bidirectional bubble sort: neighbours k, k+1 are swapped when compare(a[k], a[k+1])
     // equals `order`, so equal elements keep their relative order.
-    template <class Compare>
-    void sort(std::int32_t order, Compare&& compare) {
+    template <class Compare> void sort(std::int32_t order, Compare&& compare) {
         if (_size < 2) {
             return;
         }
@@ -233,12 +233,10 @@ const Type& objectBagEnumType();
 } // namespace detail
 
 // Every bag answers the one ObjectBag record, whatever its element class.
-template <class T>
-const Type& Bag<T>::staticType() {
+template <class T> const Type& Bag<T>::staticType() {
     return detail::objectBagType();
 }
-template <class T>
-const Type& BagEnum<T>::staticType() {
+template <class T> const Type& BagEnum<T>::staticType() {
     return detail::objectBagEnumType();
 }
 

@@ -11,7 +11,9 @@ const Type& Object::staticType() {
     return type;
 }
 
-bool Object::isInstanceOf(const Type& type) const { return getType().derivesFrom(type); }
+bool Object::isInstanceOf(const Type& type) const {
+    return getType().derivesFrom(type);
+}
 
 int Object::Compare(const Object& other) const {
     if (this == &other) {
@@ -20,6 +22,8 @@ int Object::Compare(const Object& other) const {
     return std::less<const Object*>()(this, &other) ? -1 : 1;
 }
 
-std::string Object::ToString() const { return "<" + getType().getName() + ">"; }
+std::string Object::ToString() const {
+    return "<" + getType().getName() + ">";
+}
 
 } // namespace tarvex

@@ -18,8 +18,7 @@
 namespace tarvex {
 
 class Type;
-template <class C>
-class TypeBuilder;
+template <class C> class TypeBuilder;
 
 class Object : public std::enable_shared_from_this<Object> {
 public:
@@ -42,28 +41,28 @@ public:
 };
 
 using ObjectRef = std::shared_ptr<Object>;
-template <class T>
-using Ref = std::shared_ptr<T>;
+template <class T> using Ref = std::shared_ptr<T>;
 
 // A shared reference to an object that may not be owned by a shared_ptr (then null).
-template <class T>
-[[nodiscard]] Ref<T> refOf(T* object) {
+template <class T> [[nodiscard]] Ref<T> refOf(T* object) {
     if (object == nullptr) {
         return nullptr;
     }
-    return std::static_pointer_cast<T>(
-        std::const_pointer_cast<Object>(static_cast<const Object*>(object)->weak_from_this().lock()));
+    return std::static_pointer_cast<T>(std::const_pointer_cast<Object>(
+        static_cast<const Object*>(object)->weak_from_this().lock()));
 }
 
 } // namespace tarvex
 
 // Declares the type record of a class. Place it first in the class body; it leaves the access
 // at private, as a class body starts.
-#define TARVEX_OBJECT(ClassName, BaseName)                                                          \
+#define TARVEX_OBJECT(ClassName, BaseName)                                                         \
 public:                                                                                            \
     using Base = BaseName;                                                                         \
     [[nodiscard]] static const ::tarvex::Type& staticType();                                       \
-    [[nodiscard]] const ::tarvex::Type& getType() const override { return staticType(); }          \
+    [[nodiscard]] const ::tarvex::Type& getType() const override {                                 \
+        return staticType();                                                                       \
+    }                                                                                              \
                                                                                                    \
 private:                                                                                           \
     friend class ::tarvex::TypeBuilder<ClassName>;

@@ -6,7 +6,9 @@
 namespace tarvex {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::size_t skipBlanks(std::string_view text) {
     std::size_t i = 0;
@@ -79,17 +81,19 @@ double toDouble(std::string_view text) {
                                         std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // from_chars leaves the value alone on overflow; fall back to strtod's answer.
-        value = std::strtod(std::string(number.substr(0, static_cast<std::size_t>(
-                                                               result.ptr - number.data())))
-                                .c_str(),
-                            nullptr);
+        value = std::strtod(
+            std::string(number.substr(0, static_cast<std::size_t>(result.ptr - number.data())))
+                .c_str(),
+            nullptr);
     } else if (result.ec != std::errc()) {
         value = 0.0;
     }
     return negative ? -value : value;
 }
 
-float toFloat(std::string_view text) { return static_cast<float>(toDouble(text)); }
+float toFloat(std::string_view text) {
+    return static_cast<float>(toDouble(text));
+}
 
 std::string floatToText(double value) {
     char buffer[64];

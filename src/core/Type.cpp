@@ -10,7 +10,9 @@ const std::string& Metadata::get(std::string_view key) const {
     return found == _entries.end() ? empty : found->second;
 }
 
-bool Metadata::has(std::string_view key) const { return _entries.find(key) != _entries.end(); }
+bool Metadata::has(std::string_view key) const {
+    return _entries.find(key) != _entries.end();
+}
 
 bool Field::write(Object& target, const ObjectRef& value) const {
     return _access.writeObject ? _access.writeObject(target, value) : false;
@@ -67,7 +69,9 @@ bool Type::derivesFrom(const Type& other) const {
 }
 
 namespace {
-const Type& valueType(const char* name) { return *new Type(name, nullptr); }
+const Type& valueType(const char* name) {
+    return *new Type(name, nullptr);
+}
 } // namespace
 
 const Type& BuiltinTypes::int32() {

@@ -123,8 +123,7 @@ public:
     [[nodiscard]] ObjectRef create() const { return _factory ? _factory() : nullptr; }
 
 private:
-    template <class C>
-    friend class TypeBuilder;
+    template <class C> friend class TypeBuilder;
     friend class BuiltinTypes;
 
     std::string _name;

@@ -29,19 +29,14 @@ namespace tarvex {
 
 namespace detail {
 
-template <class T>
-struct IsSharedPtr : std::false_type {};
-template <class T>
-struct IsSharedPtr<std::shared_ptr<T>> : std::true_type {
-    using Element = T;
-};
+template <class T> struct IsSharedPtr : std::false_type {};
+template <class T> struct IsSharedPtr<std::shared_ptr<T>> : std::true_type { using Element = T; };
 
 template <class T>
 concept ObjectClass = std::derived_from<T, Object>;
 
 // How a field of C++ type M is declared, read and written.
-template <class M>
-struct FieldTraits {
+template <class M> struct FieldTraits {
     static const Type& declaredType() {
         if constexpr (ObjectClass<M>) {
             return M::staticType();
@@ -52,8 +47,7 @@ struct FieldTraits {
     static Field::Access access(M Object::*) { return {}; }
 };
 
-template <class M>
-const Type& numericType() {
+template <class M> const Type& numericType() {
     if constexpr (std::is_same_v<M, bool>) {
         return BuiltinTypes::boolean();
     } else if constexpr (std::is_floating_point_v<M>) {
@@ -67,8 +61,7 @@ const Type& numericType() {
     }
 }
 
-template <class M>
-M numberFromText(std::string_view text) {
+template <class M> M numberFromText(std::string_view text) {
     if constexpr (std::is_same_v<M, bool>) {
         return toInt(text) != 0;
     } else if constexpr (std::is_floating_point_v<M>) {
@@ -80,8 +73,7 @@ M numberFromText(std::string_view text) {
     }
 }
 
-template <class M>
-std::string numberToText(M value) {
+template <class M> std::string numberToText(M value) {
     if constexpr (std::is_same_v<M, bool>) {
         return value ? "1" : "0";
     } else if constexpr (std::is_floating_point_v<M>) {
@@ -91,8 +83,7 @@ std::string numberToText(M value) {
     }
 }
 
-template <class C, class M>
-Field::Access makeAccess(M C::*member) {
+template <class C, class M> Field::Access makeAccess(M C::*member) {
     Field::Access access;
     if constexpr (std::is_arithmetic_v<M>) {
         access.writeText = [member](Object& target, std::string_view text) {
@@ -144,8 +135,7 @@ Field::Access makeAccess(M C::*member) {
     return access;
 }
 
-template <class M>
-const Type& declaredTypeOf() {
+template <class M> const Type& declaredTypeOf() {
     if constexpr (std::is_arithmetic_v<M>) {
         return numericType<M>();
     } else if constexpr (std::is_same_v<M, std::string>) {
@@ -163,8 +153,7 @@ const Type& declaredTypeOf() {
 }
 
 // Converts one method argument from an object reference.
-template <class A>
-decltype(auto) argumentAs(const ObjectRef& arg) {
+template <class A> decltype(auto) argumentAs(const ObjectRef& arg) {
     using Plain = std::remove_cvref_t<A>;
     if constexpr (IsSharedPtr<Plain>::value) {
         return std::dynamic_pointer_cast<typename IsSharedPtr<Plain>::Element>(arg);
@@ -176,8 +165,7 @@ decltype(auto) argumentAs(const ObjectRef& arg) {
     }
 }
 
-template <class R>
-ObjectRef resultAsObject(R&& result) {
+template <class R> ObjectRef resultAsObject(R&& result) {
     using Plain = std::remove_cvref_t<R>;
     if constexpr (IsSharedPtr<Plain>::value) {
         return std::static_pointer_cast<Object>(std::forward<R>(result));
@@ -188,8 +176,7 @@ ObjectRef resultAsObject(R&& result) {
 
 } // namespace detail
 
-template <class C>
-class TypeBuilder {
+template <class C> class TypeBuilder {
 public:
     explicit TypeBuilder(std::string name) {
         const Type* base = nullptr;
@@ -198,7 +185,9 @@ public:
         }
         _type = new Type(std::move(name), base); // lives for the whole run, like its class
         if constexpr (std::is_default_constructible_v<C> && !std::is_abstract_v<C>) {
-            _type->_factory = [] { return std::static_pointer_cast<Object>(std::make_shared<C>()); };
+            _type->_factory = [] {
+                return std::static_pointer_cast<Object>(std::make_shared<C>());
+            };
         }
     }
 
@@ -207,8 +196,7 @@ public:
         return *this;
     }
 
-    template <class M>
-    TypeBuilder& field(std::string name, M C::*member, Metadata metadata = {}) {
+    template <class M> TypeBuilder& field(std::string name, M C::*member, Metadata metadata = {}) {
         _type->_fields.emplace_back(std::move(name), &detail::declaredTypeOf<M>,
                                     std::move(metadata), detail::makeAccess<C, M>(member));
         return *this;
@@ -224,21 +212,18 @@ public:
         return *this;
     }
 
-    template <class R, class... A>
-    TypeBuilder& method(std::string name, R (C::*function)(A...)) {
+    template <class R, class... A> TypeBuilder& method(std::string name, R (C::*function)(A...)) {
         _type->_methods.emplace_back(std::move(name), [function](Object& target, MethodArgs args) {
-            return invoke(static_cast<C&>(target), function, args,
-                          std::index_sequence_for<A...>{});
+            return invoke(static_cast<C&>(target), function, args, std::index_sequence_for<A...>{});
         });
         return *this;
     }
 
     TypeBuilder& method(std::string name, std::function<ObjectRef(C&, MethodArgs)> function) {
-        _type->_methods.emplace_back(std::move(name),
-                                     [function = std::move(function)](Object& target,
-                                                                      MethodArgs args) {
-                                         return function(static_cast<C&>(target), args);
-                                     });
+        _type->_methods.emplace_back(
+            std::move(name), [function = std::move(function)](Object& target, MethodArgs args) {
+                return function(static_cast<C&>(target), args);
+            });
         return *this;
     }
 
@@ -262,7 +247,8 @@ private:
             (target.*function)(detail::argumentAs<A>(argument(I))...);
             return nullptr;
         } else {
-            return detail::resultAsObject((target.*function)(detail::argumentAs<A>(argument(I))...));
+            return detail::resultAsObject(
+                (target.*function)(detail::argumentAs<A>(argument(I))...));
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include "core/Bag.hpp"
 #include "core/Error.hpp"
+#include "core/TextObject.hpp"
 
 namespace tarvex {
 
@@ -36,6 +37,8 @@ std::vector<const Type*> TypeRegistry::derivedFrom(const Type& base) const {
     return result;
 }
 
-void registerCoreTypes() { TypeRegistry::instance().add<Object, ObjectBag, ObjectBagEnum>(); }
+void registerCoreTypes() {
+    TypeRegistry::instance().add<Object, ObjectBag, ObjectBagEnum, TextObject>();
+}
 
 } // namespace tarvex

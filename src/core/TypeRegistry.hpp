@@ -18,10 +18,7 @@ public:
 
     // Adds a class (and, first, any of its bases not yet registered); adding twice does nothing.
     void add(const Type& type);
-    template <class... C>
-    void add() {
-        (add(C::staticType()), ...);
-    }
+    template <class... C> void add() { (add(C::staticType()), ...); }
 
     [[nodiscard]] const Type* findByName(std::string_view name) const;
     [[nodiscard]] const std::vector<const Type*>& all() const { return _types; }

@@ -2,7 +2,6 @@
 #include "core/Type.hpp"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace tarvex {
@@ -13,7 +12,9 @@ struct Item : Object {
     int value;
 };
 
-Ref<Item> item(int v) { return std::make_shared<Item>(v); }
+Ref<Item> item(int v) {
+    return std::make_shared<Item>(v);
+}
 
 std::vector<int> values(const Bag<Item>& bag) {
     std::vector<int> result;

@@ -1,7 +1,6 @@
 #include "core/Hook.hpp"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

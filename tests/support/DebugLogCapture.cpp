@@ -5,9 +5,12 @@
 namespace tarvex::testing {
 
 DebugLogCapture::DebugLogCapture()
-    : _previous(setDebugLogListener([this](std::string_view line) { _lines.emplace_back(line); })) {}
+    : _previous(setDebugLogListener([this](std::string_view line) { _lines.emplace_back(line); })) {
+}
 
-DebugLogCapture::~DebugLogCapture() { setDebugLogListener(std::move(_previous)); }
+DebugLogCapture::~DebugLogCapture() {
+    setDebugLogListener(std::move(_previous));
+}
 
 bool DebugLogCapture::contains(const std::string& line) const {
     return std::find(_lines.begin(), _lines.end(), line) != _lines.end();
