@@ -131,10 +131,6 @@ void Entity::removeComponentByName(std::string_view name) {
     }
 }
 
-const Ref<EntityComponent>& Entity::getComponent(const ComponentType* type) const {
-    return _entityManager->getComponent(*this, type);
-}
-
 const Ref<EntityComponent>& Entity::getComponentByName(std::string_view name, bool /*flag*/) const {
     return getComponent(ComponentTypeManager::getTypeForMetaName(name).get());
 }

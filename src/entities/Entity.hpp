@@ -74,7 +74,7 @@ public:
         return type != nullptr && (_typeBits & type->getBit()) > 0;
     }
     // The component of that type, or null: two array indexings, no search.
-    [[nodiscard]] const Ref<EntityComponent>& getComponent(const ComponentType* type) const;
+    [[nodiscard]] inline const Ref<EntityComponent>& getComponent(const ComponentType* type) const;
     [[nodiscard]] const Ref<EntityComponent>& getComponent(const Ref<ComponentType>& type) const {
         return getComponent(type.get());
     }
@@ -109,3 +109,6 @@ private:
 };
 
 } // namespace tarvex
+
+// Defines the inline component lookup once EntityManager is complete.
+#include "entities/EntityManager.hpp"

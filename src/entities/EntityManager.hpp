@@ -21,6 +21,10 @@ namespace tarvex {
 
 class World;
 
+// The answer of component lookups that find nothing. At namespace scope, so that the lookup
+// pays no guard check for a function-local static.
+inline const Ref<EntityComponent> NO_COMPONENT;
+
 class EntityManager : public BaseManager {
     TARVEX_OBJECT(EntityManager, BaseManager)
 public:
@@ -57,12 +61,11 @@ public:
 
     [[nodiscard]] const Ref<EntityComponent>& getComponent(const Entity& entity,
                                                            const ComponentType* type) const {
-        static const Ref<EntityComponent> none;
         if (type == nullptr) {
-            return none;
+            return NO_COMPONENT;
         }
         const auto& components = _componentsByType.get(type->getId());
-        return components ? components->get(entity.getId()) : none;
+        return components ? components->get(entity.getId()) : NO_COMPONENT;
     }
     [[nodiscard]] const Bag<EntityComponent>& getEntityComponents(const Entity& entity) const {
         return entity.getComponents();
@@ -96,5 +99,9 @@ private:
     // Per type id, per entity id: position in _entitiesByComponent's list, or -1.
     std::vector<std::vector<std::int32_t>> _entityListPosition;
 };
+
+inline const Ref<EntityComponent>& Entity::getComponent(const ComponentType* type) const {
+    return _entityManager->getComponent(*this, type);
+}
 
 } // namespace tarvex
