@@ -27,6 +27,11 @@ TEST_F(TagManagerTest, LaterRegistrationOfATagWins) {
     // Dropping e1 must not take the tag away from e2.
     tags.remove(e1.get());
     EXPECT_EQ(tags.getEntity("player"), e2.get());
+
+    // Once the tag is gone altogether, e1 keeps no trace of it either.
+    tags.unregister("player");
+    EXPECT_EQ(tags.getEntityTag(e1.get()), "");
+    EXPECT_EQ(tags.getEntityTag(e2.get()), "");
 }
 
 TEST_F(TagManagerTest, SecondTagOfAnEntityReplacesTheFirst) {
