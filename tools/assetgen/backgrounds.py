@@ -78,14 +78,13 @@ def sky(recipe):
                             grid.set(x, y + t, key)
                 y += int(gap) + thickness
                 thickness = min(thickness + 1, 2)
-        elif recipe["sun"]:
-            # a small halo of rays, dithered
-            for y in range(int(cy) - 12, int(cy) + 13):
-                for x in range(int(cx) - 12, int(cx) + 13):
+        else:
+            # a soft dithered glow round a small sun
+            for y in range(int(cy) - 11, int(cy) + 12):
+                for x in range(int(cx) - 11, int(cx) + 12):
                     d = math.hypot(x - int(cx), y - int(cy))
-                    if int(radius) + 1 < d < 12 and dither(0.45 * (12 - d) / 4.0, x, y):
-                        if grid.get(x, y) not in (body, rim):
-                            grid.set(x, y, rim if d < int(radius) + 3 else "5")
+                    if int(radius) < d < int(radius) + 5 and dither(0.55 - (d - int(radius)) / 9, x, y):
+                        grid.set(x, y, recipe["glow"][0])
     if "islands" in recipe:
         # Low distant islands on the horizon: "height:key" at a start column.
         (height, key), (start, _key2) = [w.split(":") for w in recipe["islands"]]
@@ -147,10 +146,10 @@ def sea(recipe):
                     grid.set(x + i, y, bright if y < depth // 2 and i % 2 == 0 else dim)
     # The sea floor: sand dunes with rocks and weed, bottom 14 rows (screen y 274 and below).
     sand, sand_dark, weed_dark, weed = recipe["seabed"]
-    base = SEA_HEIGHT - 9
+    base = SEA_HEIGHT - 5  # wrecks come to rest at screen row 274 and are 12 tall
     heights = []
     for x in range(SCREEN_WIDTH):
-        h = 2.5 * math.sin(x / 19.0) + 1.5 * math.sin(x / 7.0 + 1.3) + 2.0
+        h = 2.0 * math.sin(x / 19.0) + 1.2 * math.sin(x / 7.0 + 1.3) + 2.5
         heights.append(int(round(h)))
     for x in range(SCREEN_WIDTH):
         top = base - heights[x]
@@ -175,25 +174,27 @@ def sea(recipe):
     return grid
 
 
+# Five cloud shapes as (centre x, lift, radius) puffs: a cumulus, a flat bank, a double hump,
+# a towering one and a small wisp. Every time of day draws the same shapes in its own colours.
+CLOUD_SHAPES = [
+    [(14, 0, 5), (22, 0, 7), (31, 0, 5.5)],
+    [(8, 0, 3.5), (15, 0, 4.5), (23, 0, 4), (31, 0, 4.5), (39, 0, 3.5)],
+    [(11, 0, 5), (18, 0, 6.5), (27, 0, 4), (34, 0, 6), (41, 0, 4)],
+    [(10, 0, 5), (18, 0, 7), (28, 0, 7.5), (37, 0, 5.5), (23, 5, 5)],
+    [(17, 0, 3.5), (23, 0, 5), (30, 0, 3.5)],
+]
+
+
 def clouds(recipe):
     """Five cloud frames as one strip; each cloud is a union of puffs with a lit top edge."""
-    rng = random.Random(int(recipe["seed"][0]) * 13 + 5)
     light, body, shadow, edge = recipe["clouds"]
     frames = []
-    for index in range(CLOUD_FRAMES):
+    for shape in CLOUD_SHAPES:
         grid = Grid(CLOUD_WIDTH, CLOUD_HEIGHT)
-        puffs = []
-        span = 26 + index * 4 if index < 4 else 44
-        span = min(span, CLOUD_WIDTH - 4)
-        left = (CLOUD_WIDTH - span) // 2
-        count = 3 + index % 3
-        for i in range(count):
-            t = (i + 0.5) / count
-            cx = left + t * span + rng.uniform(-2, 2)
-            r = (4.5 + 3.2 * math.sin(t * math.pi)) * (0.85 + rng.random() * 0.3)
-            cy = CLOUD_HEIGHT - 5 - r * 0.6
-            puffs.append((cx, cy, r))
         floor = CLOUD_HEIGHT - 3
+        puffs = [(cx, floor - r * 0.55 - lift, r) for cx, lift, r in shape]
+        left = int(min(cx - r * 0.6 for cx, _y, r in puffs))
+        right = int(max(cx + r * 0.6 for cx, _y, r in puffs))
 
         def inside(x, y):
             if y > floor:
@@ -201,7 +202,7 @@ def clouds(recipe):
             for cx, cy, r in puffs:
                 if (x + 0.5 - cx) ** 2 + ((y + 0.5 - cy) * 1.15) ** 2 <= r * r:
                     return True
-            return left + 2 <= x <= left + span - 3 and floor - 3 <= y <= floor
+            return left <= x <= right and floor - 3 <= y <= floor
 
         for y in range(CLOUD_HEIGHT):
             for x in range(CLOUD_WIDTH):
@@ -232,7 +233,7 @@ def moon(recipe):
     grid = Grid(MOON_SIZE, MOON_SIZE)
     c = MOON_SIZE / 2 - 0.5
     r = MOON_SIZE / 2 - 1.5
-    craters = [(8, 9, 2.6), (14, 15, 3.2), (15, 7, 1.6), (7, 16, 1.8), (11, 12, 1.2)]
+    craters = [(8, 10, 2.2), (14, 15, 2.8), (15, 7, 1.3)]
     for y in range(MOON_SIZE):
         for x in range(MOON_SIZE):
             d = math.hypot(x - c, y - c)
@@ -248,7 +249,7 @@ def moon(recipe):
             for cx, cy, cr in craters:
                 dd = math.hypot(x - cx, y - cy)
                 if dd <= cr:
-                    key = crater if dd > cr - 1.2 or key != lit else mid
+                    key = mid if dd > cr - 1.0 or key != lit else crater if dd < cr - 1.6 else mid
             if d > r - 0.9:
                 key = mid if key == lit else crater
             grid.set(x, y, key)
