@@ -220,7 +220,24 @@ def render_score(score):
             delay_steps, gain = float(score["echo"][0]), float(score["echo"][1])
             buffer = circular_echo(buffer, int(delay_steps * step_seconds * SAMPLE_RATE), gain)
         mix += buffer
-    return normalise(np.tanh(mix * 1.2), MUSIC_PEAK)
+    # Gentle saturation glues the voices; the low-pass takes the fizz off the naive pulse waves.
+    mix = np.tanh(1.5 * normalise(mix, 1.0)) / np.tanh(1.5)
+    mix = circular_lowpass(mix, float(score.get("lowpass", ["6000"])[0]))
+    return normalise(mix, MUSIC_PEAK)
+
+
+def circular_lowpass(signal, cutoff):
+    """One-pole low-pass of a looping signal: run over the loop twice and keep the second pass,
+    so the filter's state at the start is the one the end of the loop leaves."""
+    alpha = 1.0 - np.exp(-2 * np.pi * cutoff / SAMPLE_RATE)
+    values = signal.tolist()
+    out = [0.0] * len(values)
+    y = 0.0
+    for _ in range(2):
+        for i, x in enumerate(values):
+            y += alpha * (x - y)
+            out[i] = y
+    return np.array(out)
 
 
 def circular_echo(signal, delay, gain, passes=6):
