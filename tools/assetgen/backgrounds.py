@@ -115,11 +115,11 @@ def sea(recipe):
         elif rows > 2 and phase in (3, 4, 5, 6, 7, 8):
             grid.set(x, 1, light)
     if "rays" in recipe:
-        count, width, key_index = (int(v) for v in recipe["rays"])
+        count, width, length = (int(v) for v in recipe["rays"])
         for i in range(count):
             x0 = 20 + i * 55 + rng.randrange(20)
-            for y in range(3, 120):
-                fade = 1.0 - y / 120.0
+            for y in range(3, length * 20):
+                fade = 1.0 - y / (length * 20.0)
                 for w in range(width + y // 30):
                     x = x0 + w + y // 3
                     if 0 <= x < SCREEN_WIDTH and dither(0.18 * fade, x, y):
@@ -229,7 +229,7 @@ def clouds(recipe):
 
 
 def moon(recipe):
-    lit, mid, crater, dark = recipe["moon"]
+    lit, mid, crater = recipe["moon"][:3]
     grid = Grid(MOON_SIZE, MOON_SIZE)
     c = MOON_SIZE / 2 - 0.5
     r = MOON_SIZE / 2 - 1.5
@@ -253,5 +253,4 @@ def moon(recipe):
             if d > r - 0.9:
                 key = mid if key == lit else crater
             grid.set(x, y, key)
-    del dark
     return grid
