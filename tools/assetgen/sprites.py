@@ -65,7 +65,7 @@ def slices(source, count, scorch_keys):
             for side in (0, 1):
                 if (side == 0 and index == 0) or (side == 1 and index == count - 1):
                     continue
-                depth = rng.choice((0, 1, 1, 2))
+                depth = min(rng.choice((0, 1, 1, 2)), width // 3)  # narrow slices stay whole
                 for d in range(depth):
                     x = d if side == 0 else width - 1 - d
                     piece.rows[y][x] = "."
