@@ -38,7 +38,9 @@ void GameBase::handleEvent(platform::PlatformEvent& /*event*/) {}
 void GameBase::runLoop() {
     auto& platform = platform::loopPlatform();
     const auto timer = platform.createFrameTimer(_frameRate);
-    const auto frameTime = static_cast<float>(1000 / _frameRate);
+    // Integer division on purpose: 16.0 at 60 frames per second.
+    const auto frameTime =
+        static_cast<float>(1000 / _frameRate); // NOLINT(bugprone-integer-division)
     std::int64_t last = platform.milliseconds();
     _kernel->start();
     float delta = frameTime;

@@ -1,0 +1,1 @@
+"""Generators that turn the text sources under assets/ into the game's resource_db."""
