@@ -66,7 +66,7 @@ public:
     virtual void setSystemBit(std::int64_t bit) { _systemBit = bit; }
     [[nodiscard]] std::int64_t getSystemBit() const { return _systemBit; }
     virtual void setWorld(World* world) { _world = world; }
-    [[nodiscard]] virtual World* getWorld() const { return _world; }
+    [[nodiscard]] World* getWorld() const { return _world; }
     // Fills the component lookup fields; game systems then load their services.
     virtual void initialize();
 
