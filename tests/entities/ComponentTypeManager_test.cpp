@@ -4,7 +4,9 @@
 #include "entities/ComponentTypeManager.hpp"
 #include "support/DebugLogCapture.hpp"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace tarvex {
 namespace {
@@ -116,6 +118,31 @@ TEST_F(ComponentTypeManagerTest, LaterClassWithTheSameMetaNameWins) {
         {&SharedNameA::staticType(), &SharedNameB::staticType()});
     ASSERT_EQ(map.size(), 1U);
     EXPECT_EQ(map.at("same"), &SharedNameB::staticType());
+}
+
+// Bits run out after 63 types (the sign bit is never used). Runs in a child process, since
+// the ids it uses up are gone for the rest of the process.
+TEST(ComponentTypeManagerDeathTest, RefusesTypesBeyondTheLastBit) {
+    testing::registerEntityTestTypes();
+    EXPECT_EXIT(
+        {
+            std::vector<std::unique_ptr<Type>> classes;
+            std::int64_t lastBit = 0;
+            try {
+                for (int i = 0; i < 100; ++i) {
+                    classes.push_back(std::make_unique<Type>("Generated" + std::to_string(i),
+                                                             &EntityComponent::staticType()));
+                    lastBit = ComponentTypeManager::getTypeFor(classes.back().get())->getBit();
+                }
+            } catch (const Error& error) {
+                const bool right =
+                    std::string(error.what()) == "Cannot create more than 63 component types" &&
+                    lastBit == std::int64_t{1} << 62;
+                std::_Exit(right ? 0 : 1);
+            }
+            std::_Exit(2);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

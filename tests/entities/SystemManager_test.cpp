@@ -3,7 +3,9 @@
 #include "entities/SystemBitManager.hpp"
 #include "entities/SystemManager.hpp"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace tarvex {
 namespace {
@@ -119,6 +121,29 @@ TEST_F(SystemManagerTest, ClearSystemsCleansUpEverySystemInOrder) {
     EXPECT_EQ(second->log.events, std::vector<std::string>{"cleanup"});
     EXPECT_EQ(systems.countSystems(), 0);
     EXPECT_EQ(systems.getSystem<BodySystem>(), nullptr);
+}
+
+TEST(SystemBitManagerDeathTest, RefusesSystemClassesBeyondTheLastBit) {
+    testing::registerEntityTestTypes();
+    EXPECT_EXIT(
+        {
+            std::vector<std::unique_ptr<Type>> classes;
+            std::int64_t lastBit = 0;
+            try {
+                for (int i = 0; i < 100; ++i) {
+                    classes.push_back(std::make_unique<Type>("GeneratedSystem" + std::to_string(i),
+                                                             &EntitySystem::staticType()));
+                    lastBit = SystemBitManager::getBitFor(classes.back().get());
+                }
+            } catch (const Error& error) {
+                const bool right = std::string(error.what()) ==
+                                       "Cannot give a bit to more than 63 entity system classes" &&
+                                   lastBit == std::int64_t{1} << 62;
+                std::_Exit(right ? 0 : 1);
+            }
+            std::_Exit(2);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace
