@@ -1,7 +1,5 @@
 #include "EntityTestTypes.hpp"
 #include "core/Error.hpp"
-#include "entities/EntityManager.hpp"
-#include "entities/SystemManager.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,156 +10,97 @@ using testing::BodyComponent;
 using testing::BodySystem;
 using testing::SubmarineBodySystem;
 using testing::SubmarineComponent;
+using testing::typeOf;
 
-class EntitySystemTest : public ::testing::Test {
-protected:
-    void SetUp() override { testing::registerEntityTestTypes(); }
-
-    template <class S> Ref<S> add() {
-        auto system = std::make_shared<S>();
-        world.getSystemManager()->addSystem(system);
-        return system;
-    }
-
-    World world;
-};
+using EntitySystemTest = testing::WorldFixture;
 
 TEST_F(EntitySystemTest, TakesAnEntityOnlyWithEveryComponentAndAfterRefresh) {
-    auto system = add<SubmarineBodySystem>();
+    auto system = addSystem<SubmarineBodySystem>();
+    EXPECT_EQ(system->getTypeFlags(),
+              typeOf<SubmarineComponent>()->getBit() | typeOf<BodyComponent>()->getBit())
+        << "names trimmed of blanks and tabs";
     auto entity = world.createEntity();
     entity->addComponent(std::make_shared<SubmarineComponent>());
     entity->refresh();
     world.execute(16);
-    EXPECT_TRUE(system->getActives().isEmpty()) << "the body is missing";
-
     entity->addComponent(std::make_shared<BodyComponent>());
     world.execute(16);
-    EXPECT_TRUE(system->getActives().isEmpty()) << "not refreshed since";
+    EXPECT_TRUE(system->getActives().isEmpty()) << "not refreshed since the body came";
 
     entity->refresh();
+    entity->refresh();
     world.execute(16);
-    EXPECT_EQ(system->log.events, (std::vector<std::string>{"added 1", "process 1"}));
+    entity->refresh();
+    world.execute(16);
+    EXPECT_EQ(system->count("added 1"), 1);
+    EXPECT_EQ(system->processedIds(), (std::vector<std::int32_t>{1, 1}));
     EXPECT_EQ(entity->getSystemBits(), system->getSystemBit());
 }
 
-TEST_F(EntitySystemTest, RepeatedRefreshesAddOnce) {
-    auto system = add<BodySystem>();
-    auto entity = world.createEntity();
-    entity->addComponent(std::make_shared<BodyComponent>());
-    entity->refresh();
-    entity->refresh();
-    world.execute(16);
-    entity->refresh();
-    world.execute(16);
-    EXPECT_EQ(system->log.count("added 1"), 1);
-    EXPECT_EQ(system->getActives().getSize(), 1);
-    EXPECT_EQ(system->processedIds(), (std::vector<std::int32_t>{1, 1}));
-}
-
 TEST_F(EntitySystemTest, LosingAComponentDropsTheEntityAfterRefresh) {
-    auto system = add<SubmarineBodySystem>();
-    auto entity = world.createEntity();
-    entity->addComponent(std::make_shared<SubmarineComponent>());
-    entity->addComponent(std::make_shared<BodyComponent>());
-    entity->refresh();
+    auto system = addSystem<SubmarineBodySystem>();
+    auto entity = makeBody<SubmarineComponent>();
     world.execute(16);
-
-    entity->removeComponentByType(ComponentTypeManager::getTypeFor<SubmarineComponent>().get());
+    entity->removeComponentByType(typeOf<SubmarineComponent>());
     world.execute(16);
     EXPECT_EQ(system->getActives().getSize(), 1) << "still held until refreshed";
 
     entity->refresh();
     entity->refresh();
     world.execute(16);
-    EXPECT_EQ(system->log.count("removed 1"), 1);
+    EXPECT_EQ(system->count("removed 1"), 1);
     EXPECT_TRUE(system->getActives().isEmpty());
     EXPECT_EQ(entity->getSystemBits(), 0);
-    EXPECT_EQ(system->processedIds(), (std::vector<std::int32_t>{1, 1}));
 }
 
-TEST_F(EntitySystemTest, MetadataNamesAreTrimmedAndUnknownOnesIgnored) {
-    auto both = add<SubmarineBodySystem>();
-    EXPECT_EQ(both->getTypeFlags(),
-              ComponentTypeManager::getTypeFor<SubmarineComponent>()->getBit() |
-                  ComponentTypeManager::getTypeFor<BodyComponent>()->getBit());
-    auto unknown = add<testing::UnknownComponentsSystem>();
+TEST_F(EntitySystemTest, SystemWithoutKnownComponentsHoldsNothingButRuns) {
+    auto spawner = addSystem<testing::SpawnerSystem>();
+    auto unknown = addSystem<testing::UnknownComponentsSystem>();
+    makeBody();
+    world.execute(16);
+    world.execute(16);
+    EXPECT_EQ(spawner->log, (std::vector<std::string>{"run", "run"}));
     EXPECT_EQ(unknown->getTypeFlags(), 0);
-}
-
-TEST_F(EntitySystemTest, SystemWithoutComponentsHoldsNoEntityButStillRuns) {
-    auto spawner = add<testing::SpawnerSystem>();
-    auto entity = world.createEntity();
-    entity->addComponent(std::make_shared<BodyComponent>());
-    entity->refresh();
-    world.execute(16);
-    world.execute(16);
-    EXPECT_EQ(spawner->runs, 2);
-    EXPECT_TRUE(spawner->getActives().isEmpty());
-    EXPECT_EQ(spawner->getTypeFlags(), 0) << "metadata of a base class is not inherited";
-}
-
-TEST_F(EntitySystemTest, ExplicitlyRegisteredComponentsWinOverMetadata) {
-    auto system = std::make_shared<BodySystem>();
-    const Type* classes[] = {&SubmarineComponent::staticType(), nullptr};
-    system->registerComponents(classes);
-    world.getSystemManager()->addSystem(system);
-    EXPECT_EQ(system->getTypeFlags(),
-              ComponentTypeManager::getTypeFor<SubmarineComponent>()->getBit());
+    EXPECT_TRUE(unknown->getActives().isEmpty());
 }
 
 TEST_F(EntitySystemTest, InitializeFillsOnlyOwnLookupFields) {
-    auto system = add<testing::LookupSystem>();
+    auto system = addSystem<testing::ServiceUsingSystem>();
     EXPECT_EQ(system->_bodyLookup, nullptr) << "not before initialize";
     world.getSystemManager()->initializeAll();
-    EXPECT_EQ(system->_bodyLookup, ComponentTypeManager::getTypeFor<BodyComponent>());
-    EXPECT_EQ(system->_mineLookup, ComponentTypeManager::getTypeFor<testing::MineComponent>());
-    EXPECT_EQ(system->_untagged, nullptr);
+    EXPECT_EQ(system->_bodyLookup.get(), typeOf<BodyComponent>());
+    EXPECT_EQ(system->_untaggedLookup, nullptr);
     EXPECT_EQ(system->_inheritedLookup, nullptr);
-}
 
-TEST_F(EntitySystemTest, UnknownLookupClassRaisesAtInitialize) {
-    add<testing::BadLookupSystem>();
-    try {
-        world.getSystemManager()->initializeAll();
-        FAIL() << "an unknown component_type must raise";
-    } catch (const Error& error) {
-        EXPECT_STREQ(error.what(), "Cannot get ComponentType for Null TTypeId");
-    }
+    addSystem<testing::BadLookupSystem>();
+    EXPECT_THROW(world.getSystemManager()->initializeAll(), Error);
 }
 
 TEST_F(EntitySystemTest, DisabledSystemKeepsItsEntitiesButDoesNotProcess) {
-    auto system = add<BodySystem>();
-    auto entity = world.createEntity();
-    entity->addComponent(std::make_shared<BodyComponent>());
-    entity->refresh();
+    auto system = addSystem<BodySystem>();
+    makeBody();
     system->disableSystem();
     world.execute(16);
-    EXPECT_EQ(system->log.events, std::vector<std::string>{"added 1"});
-
+    EXPECT_EQ(system->log, std::vector<std::string>{"added 1"});
     system->enableSystem();
-    EXPECT_TRUE(system->isEnabled());
     world.execute(16);
     EXPECT_EQ(system->processedIds(), std::vector<std::int32_t>{1});
 }
 
 TEST_F(EntitySystemTest, RemovalDuringProcessingSkipsTheEntityThatMovesIn) {
-    auto system = add<BodySystem>();
-    std::vector<Ref<Entity>> entities;
-    for (int i = 0; i < 3; ++i) {
-        auto entity = world.createEntity();
-        entity->addComponent(std::make_shared<BodyComponent>());
-        entity->refresh();
-        entities.push_back(entity);
-    }
+    auto system = addSystem<BodySystem>();
+    makeBody();
+    makeBody();
+    makeBody();
     world.execute(16);
-    system->log.events.clear();
+    system->log.clear();
     system->onProcess = [this](Entity& entity) {
         if (entity.getId() == 1) {
-            world.getEntityManager()->remove(&entity);
+            entities.remove(&entity);
         }
     };
     world.execute(16);
-    // Entity 3 moved into the first slot while it was being walked.
+    // Entity 3 moved into the walked slot.
     EXPECT_EQ(system->processedIds(), (std::vector<std::int32_t>{1, 2}));
     EXPECT_EQ(testing::idsOf(&system->getActives()), (std::vector<std::int32_t>{3, 2}));
 }

@@ -24,195 +24,82 @@ std::int32_t RecordingComponent::onRemove() {
     return 0;
 }
 
-std::int32_t SystemLog::count(const std::string& event) const {
-    return static_cast<std::int32_t>(std::count(events.begin(), events.end(), event));
-}
-
 void BodySystem::processEntity(Entity& entity) {
-    log.events.push_back("process " + std::to_string(entity.getId()));
+    log.push_back("process " + idText(entity));
     if (onProcess) {
         onProcess(entity);
     }
 }
 
-void BodySystem::added(Entity& entity) {
-    log.events.push_back("added " + std::to_string(entity.getId()));
-}
-
 void BodySystem::removed(Entity& entity) {
-    log.events.push_back("removed " + std::to_string(entity.getId()));
+    log.push_back("removed " + idText(entity));
     if (onRemoved) {
         onRemoved(entity);
     }
 }
 
+std::int32_t BodySystem::count(const std::string& event) const {
+    return static_cast<std::int32_t>(std::count(log.begin(), log.end(), event));
+}
+
 std::vector<std::int32_t> BodySystem::processedIds() const {
     std::vector<std::int32_t> ids;
-    for (const auto& event : log.events) {
-        if (event.rfind("process ", 0) == 0) {
+    for (const auto& event : log) {
+        if (event.starts_with("process ")) {
             ids.push_back(std::stoi(event.substr(8)));
         }
     }
     return ids;
 }
 
-void SpawnerSystem::processEntities(const Bag<Entity>& entities) {
-    ++runs;
-    BodySystem::processEntities(entities);
-}
-
-void DelayedBodySystem::processEntity(Entity& entity) {
-    processed.push_back(entity.getId());
-    accumulated.push_back(getAccumulatedDelta());
-}
-
 void BodySweeperSystem::processEntity(Entity& entity) {
     swept.push_back(entity.getId());
-    if (entity.getComponentAs<BodyComponent>() != nullptr) {
-        ++sweptWithBody;
-    }
+    sweptWithBody += entity.getComponentAs<BodyComponent>() != nullptr ? 1 : 0;
     if (onSweep) {
         onSweep(entity);
     }
 }
 
-const Type& RecordingComponent::staticType() {
-    static const Type& type =
-        TypeBuilder<RecordingComponent>("RecordingComponent").meta("name", "recording").build();
-    return type;
-}
+// The type blocks, one per class: name, then metadata and fields.
+#define TARVEX_TEST_TYPE(Class, ...)                                                               \
+    const Type& Class::staticType() {                                                              \
+        static const Type& type = TypeBuilder<Class>(#Class) __VA_ARGS__.build();                  \
+        return type;                                                                               \
+    }
 
-const Type& BodyComponent::staticType() {
-    static const Type& type = TypeBuilder<BodyComponent>("BodyComponent")
-                                  .meta("name", "body")
-                                  .field("x", &BodyComponent::x)
-                                  .build();
-    return type;
-}
-
-const Type& SubmarineComponent::staticType() {
-    static const Type& type =
-        TypeBuilder<SubmarineComponent>("SubmarineComponent").meta("name", "submarine").build();
-    return type;
-}
-
-const Type& FishComponent::staticType() {
-    static const Type& type =
-        TypeBuilder<FishComponent>("FishComponent").meta("name", "fish").build();
-    return type;
-}
-
-const Type& MineComponent::staticType() {
-    static const Type& type =
-        TypeBuilder<MineComponent>("MineComponent").meta("name", "mine").build();
-    return type;
-}
-
-const Type& BodySystem::staticType() {
-    static const Type& type =
-        TypeBuilder<BodySystem>("BodySystem").meta("component_types", "BodyComponent").build();
-    return type;
-}
-
-const Type& SubmarineBodySystem::staticType() {
-    static const Type& type = TypeBuilder<SubmarineBodySystem>("SubmarineBodySystem")
-                                  .meta("component_types", " SubmarineComponent,\tBodyComponent ")
-                                  .build();
-    return type;
-}
-
-const Type& SpawnerSystem::staticType() {
-    static const Type& type = TypeBuilder<SpawnerSystem>("SpawnerSystem").build();
-    return type;
-}
-
-const Type& UnknownComponentsSystem::staticType() {
-    static const Type& type = TypeBuilder<UnknownComponentsSystem>("UnknownComponentsSystem")
-                                  .meta("component_types", "NoSuchComponent, AlsoMissing")
-                                  .build();
-    return type;
-}
-
-const Type& LookupBaseSystem::staticType() {
-    static const Type& type = TypeBuilder<LookupBaseSystem>("LookupBaseSystem")
-                                  .meta("component_types", "BodyComponent")
-                                  .field("_inheritedLookup", &LookupBaseSystem::_inheritedLookup,
-                                         {{"component_type", "FishComponent"}})
-                                  .build();
-    return type;
-}
-
-const Type& LookupSystem::staticType() {
-    static const Type& type =
-        TypeBuilder<LookupSystem>("LookupSystem")
-            .meta("component_types", "BodyComponent")
-            .field("_bodyLookup", &LookupSystem::_bodyLookup, {{"component_type", "BodyComponent"}})
-            .field("_mineLookup", &LookupSystem::_mineLookup, {{"component_type", "MineComponent"}})
-            .field("_untagged", &LookupSystem::_untagged)
-            .build();
-    return type;
-}
-
-const Type& BadLookupSystem::staticType() {
-    static const Type& type =
-        TypeBuilder<BadLookupSystem>("BadLookupSystem")
-            .meta("component_types", "BodyComponent")
-            .field("_lookup", &BadLookupSystem::_lookup, {{"component_type", "NoSuchComponent"}})
-            .build();
-    return type;
-}
-
-const Type& IntervalBodySystem::staticType() {
-    static const Type& type = TypeBuilder<IntervalBodySystem>("IntervalBodySystem")
-                                  .meta("component_types", "BodyComponent")
-                                  .build();
-    return type;
-}
-
-const Type& DelayedBodySystem::staticType() {
-    static const Type& type = TypeBuilder<DelayedBodySystem>("DelayedBodySystem")
-                                  .meta("component_types", "BodyComponent")
-                                  .build();
-    return type;
-}
-
-const Type& BodySweeperSystem::staticType() {
-    static const Type& type = TypeBuilder<BodySweeperSystem>("BodySweeperSystem")
-                                  .meta("component_types", "BodyComponent")
-                                  .build();
-    return type;
-}
-
-const Type& BodyInitializerSystem::staticType() {
-    static const Type& type = TypeBuilder<BodyInitializerSystem>("BodyInitializerSystem")
-                                  .meta("component_types", "BodyComponent")
-                                  .build();
-    return type;
-}
-
-const Type& SoundService::staticType() {
-    static const Type& type = TypeBuilder<SoundService>("SoundService").build();
-    return type;
-}
-
-const Type& ServiceUsingSystem::staticType() {
-    static const Type& type =
-        TypeBuilder<ServiceUsingSystem>("ServiceUsingSystem")
-            .meta("component_types", "BodyComponent")
-            .field("_sound", &ServiceUsingSystem::_sound, {{"autoload_service", "1"}})
-            .field("_bodyLookup", &ServiceUsingSystem::_bodyLookup,
-                   {{"component_type", "BodyComponent"}})
-            .build();
-    return type;
-}
+TARVEX_TEST_TYPE(RecordingComponent, .meta("name", "recording"))
+TARVEX_TEST_TYPE(BodyComponent, .meta("name", "body"))
+TARVEX_TEST_TYPE(SubmarineComponent, .meta("name", "submarine"))
+TARVEX_TEST_TYPE(FishComponent, .meta("name", "fish"))
+TARVEX_TEST_TYPE(MineComponent, .meta("name", "mine"))
+TARVEX_TEST_TYPE(BodySystem, .meta("component_types", "BodyComponent"))
+TARVEX_TEST_TYPE(SubmarineBodySystem,
+                 .meta("component_types", " SubmarineComponent,\tBodyComponent "))
+TARVEX_TEST_TYPE(SpawnerSystem, )
+TARVEX_TEST_TYPE(UnknownComponentsSystem, .meta("component_types", "NoSuchComponent, Missing"))
+TARVEX_TEST_TYPE(LookupBaseSystem, .field("_inheritedLookup", &LookupBaseSystem::_inheritedLookup,
+                                          {{"component_type", "FishComponent"}}))
+TARVEX_TEST_TYPE(SoundService, )
+TARVEX_TEST_TYPE(ServiceUsingSystem,
+                 .meta("component_types", "BodyComponent")
+                     .field("_bodyLookup", &ServiceUsingSystem::_bodyLookup,
+                            {{"component_type", "BodyComponent"}})
+                     .field("_untaggedLookup", &ServiceUsingSystem::_untaggedLookup)
+                     .field("_sound", &ServiceUsingSystem::_sound, {{"autoload_service", "1"}}))
+TARVEX_TEST_TYPE(BadLookupSystem,
+                 .field("_lookup", &BadLookupSystem::_lookup, {{"component_type", "Nothing"}}))
+TARVEX_TEST_TYPE(IntervalBodySystem, .meta("component_types", "BodyComponent"))
+TARVEX_TEST_TYPE(DelayedBodySystem, .meta("component_types", "BodyComponent"))
+TARVEX_TEST_TYPE(BodySweeperSystem, .meta("component_types", "BodyComponent"))
+TARVEX_TEST_TYPE(BodyInitializerSystem, .meta("component_types", "BodyComponent"))
 
 void registerEntityTestTypes() {
     registerEntityTypes();
     TypeRegistry::instance()
         .add<RecordingComponent, BodyComponent, SubmarineComponent, FishComponent, MineComponent,
              BodySystem, SubmarineBodySystem, SpawnerSystem, UnknownComponentsSystem,
-             LookupBaseSystem, LookupSystem, BadLookupSystem, IntervalBodySystem, DelayedBodySystem,
-             BodySweeperSystem, BodyInitializerSystem, SoundService, ServiceUsingSystem>();
+             LookupBaseSystem, SoundService, ServiceUsingSystem, BadLookupSystem,
+             IntervalBodySystem, DelayedBodySystem, BodySweeperSystem, BodyInitializerSystem>();
     componentCalls().clear();
 }
 

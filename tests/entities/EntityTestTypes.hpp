@@ -1,17 +1,20 @@
-// Components and systems shared by the entity tests. Every class here is registered by
-// registerEntityTestTypes(), which each test calls before anything looks a component up by
-// meta name (that map is built once per process).
+// Components, systems and a fixture shared by the entity tests. registerEntityTestTypes()
+// registers every class here before anything looks a component up by meta name (that map is
+// built once per process).
 #pragma once
 
 #include "entities/DelayedEntitySystem.hpp"
+#include "entities/EntityManager.hpp"
 #include "entities/EntityProcessingSystem.hpp"
 #include "entities/InitializerEntitySystem.hpp"
 #include "entities/IntervalEntitySystem.hpp"
 #include "entities/SweeperEntitySystem.hpp"
+#include "entities/SystemManager.hpp"
 #include "entities/World.hpp"
 #include "kernel/GameService.hpp"
 
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -25,79 +28,69 @@ class RecordingComponent : public EntityComponent {
 public:
     std::int32_t onDelete() override;
     std::int32_t onRemove() override;
-    // Whether the component was still attached when its hook ran.
-    bool attachedAtDelete = false;
+    bool attachedAtDelete = false; // still in its entity's list when onDelete() ran
 };
 
-class BodyComponent : public RecordingComponent {
-    TARVEX_OBJECT(BodyComponent, RecordingComponent)
-public:
-    float x = 0;
-};
+#define TARVEX_TEST_COMPONENT(Name)                                                                \
+    class Name : public RecordingComponent {                                                       \
+        TARVEX_OBJECT(Name, RecordingComponent)                                                    \
+    };
+TARVEX_TEST_COMPONENT(BodyComponent)
+TARVEX_TEST_COMPONENT(SubmarineComponent)
+TARVEX_TEST_COMPONENT(FishComponent)
+TARVEX_TEST_COMPONENT(MineComponent)
 
-class SubmarineComponent : public RecordingComponent {
-    TARVEX_OBJECT(SubmarineComponent, RecordingComponent)
-};
-
-class FishComponent : public RecordingComponent {
-    TARVEX_OBJECT(FishComponent, RecordingComponent)
-};
-
-class MineComponent : public RecordingComponent {
-    TARVEX_OBJECT(MineComponent, RecordingComponent)
-};
-
-// What a recording system saw, in order: "added 3", "removed 3", "process 3", ...
-struct SystemLog {
-    std::vector<std::string> events;
-    [[nodiscard]] std::int32_t count(const std::string& event) const;
-};
-
-// Processes entities holding a body.
+// Logs "run" per processing pass, "added 3", "process 3", "removed 3" and "cleanup".
 class BodySystem : public EntityProcessingSystem {
     TARVEX_OBJECT(BodySystem, EntityProcessingSystem)
 public:
+    void beforeProcessEntities() override { log.push_back("run"); }
     void processEntity(Entity& entity) override;
-    void added(Entity& entity) override;
+    void added(Entity& entity) override { log.push_back("added " + idText(entity)); }
     void removed(Entity& entity) override;
-    void cleanup() override { log.events.push_back("cleanup"); }
-    std::vector<std::int32_t> processedIds() const;
+    void cleanup() override { log.push_back("cleanup"); }
+    [[nodiscard]] std::int32_t count(const std::string& event) const;
+    [[nodiscard]] std::vector<std::int32_t> processedIds() const;
+    static std::string idText(const Entity& entity) { return std::to_string(entity.getId()); }
 
-    SystemLog log;
-    std::function<void(Entity&)> onProcess; // optional extra work per entity
+    std::vector<std::string> log;
+    std::function<void(Entity&)> onProcess;
     std::function<void(Entity&)> onRemoved;
 };
 
+#define TARVEX_TEST_SYSTEM(Name, Base)                                                             \
+    class Name : public Base {                                                                     \
+        TARVEX_OBJECT(Name, Base)                                                                  \
+    };
 // Needs a submarine and a body; its metadata has blanks and a tab around the names.
-class SubmarineBodySystem : public BodySystem {
-    TARVEX_OBJECT(SubmarineBodySystem, BodySystem)
-};
+TARVEX_TEST_SYSTEM(SubmarineBodySystem, BodySystem)
+// No metadata of its own (a base's is not inherited): holds nothing, still runs.
+TARVEX_TEST_SYSTEM(SpawnerSystem, BodySystem)
+TARVEX_TEST_SYSTEM(UnknownComponentsSystem, BodySystem)
 
-// Declares no components, or only unknown ones: never holds entities, still processes.
-class SpawnerSystem : public BodySystem {
-    TARVEX_OBJECT(SpawnerSystem, BodySystem)
-public:
-    void processEntities(const Bag<Entity>& entities) override;
-    std::int32_t runs = 0;
-};
-
-class UnknownComponentsSystem : public BodySystem {
-    TARVEX_OBJECT(UnknownComponentsSystem, BodySystem)
-};
-
-// Lookup fields: one of its own, one inherited from LookupBaseSystem.
 class LookupBaseSystem : public BodySystem {
     TARVEX_OBJECT(LookupBaseSystem, BodySystem)
 public:
     Ref<ComponentType> _inheritedLookup;
 };
 
-class LookupSystem : public LookupBaseSystem {
-    TARVEX_OBJECT(LookupSystem, LookupBaseSystem)
+class SoundService : public GameService {
+    TARVEX_OBJECT(SoundService, GameService)
 public:
+    SoundService() { init(); }
+};
+
+// Fills its lookups and then its tagged services in initialize(), as game systems do.
+class ServiceUsingSystem : public LookupBaseSystem {
+    TARVEX_OBJECT(ServiceUsingSystem, LookupBaseSystem)
+public:
+    void initialize() override {
+        LookupBaseSystem::initialize();
+        autoloadServices(true);
+    }
     Ref<ComponentType> _bodyLookup;
-    Ref<ComponentType> _mineLookup;
-    Ref<ComponentType> _untagged;
+    Ref<ComponentType> _untaggedLookup;
+    Ref<SoundService> _sound;
 };
 
 class BadLookupSystem : public BodySystem {
@@ -117,12 +110,13 @@ public:
 class DelayedBodySystem : public DelayedEntityProcessingSystem {
     TARVEX_OBJECT(DelayedBodySystem, DelayedEntityProcessingSystem)
 public:
-    void processEntity(Entity& entity) override;
-    std::vector<std::int32_t> processed;
+    void processEntity(Entity& /*entity*/) override {
+        accumulated.push_back(getAccumulatedDelta());
+    }
     std::vector<float> accumulated;
 };
 
-// Records every entity it sweeps and whether its body was still attached then.
+// Records every entity it sweeps and how many still held a body then.
 class BodySweeperSystem : public SweeperEntityProcessingSystem {
     TARVEX_OBJECT(BodySweeperSystem, SweeperEntityProcessingSystem)
 public:
@@ -139,28 +133,36 @@ public:
     std::vector<std::int32_t> initialized;
 };
 
-// A service that systems load from the kernel.
-class SoundService : public GameService {
-    TARVEX_OBJECT(SoundService, GameService)
-public:
-    SoundService() { init(); }
-};
-
-// Fills its services in initialize(), as game systems do.
-class ServiceUsingSystem : public BodySystem {
-    TARVEX_OBJECT(ServiceUsingSystem, BodySystem)
-public:
-    void initialize() override {
-        BodySystem::initialize();
-        autoloadServices(true);
-    }
-    Ref<SoundService> _sound;
-    Ref<ComponentType> _bodyLookup;
-};
-
 void registerEntityTestTypes();
 
-// The live entities of a bag, by id, in position order (null slots skipped).
+// The entities of a bag, by id, in position order (null slots skipped).
 std::vector<std::int32_t> idsOf(const Bag<Entity>* entities);
+
+template <class T> const ComponentType* typeOf() {
+    return ComponentTypeManager::getTypeFor<T>().get();
+}
+
+// A world with the test types registered.
+class WorldFixture : public ::testing::Test {
+protected:
+    void SetUp() override { registerEntityTestTypes(); }
+
+    template <class S> Ref<S> addSystem() {
+        auto system = std::make_shared<S>();
+        world.getSystemManager()->addSystem(system);
+        return system;
+    }
+    // A new entity holding a body (and the given extra components), refreshed.
+    template <class... Extra> Ref<Entity> makeBody() {
+        auto entity = world.createEntity();
+        entity->addComponent(std::make_shared<BodyComponent>());
+        (entity->addComponent(std::make_shared<Extra>()), ...);
+        entity->refresh();
+        return entity;
+    }
+
+    World world;
+    EntityManager& entities = *world.getEntityManager();
+};
 
 } // namespace tarvex::testing
