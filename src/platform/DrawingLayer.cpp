@@ -5,6 +5,8 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string_view>
 #include <cmath>
 #include <cstring>
 #include <mutex>
@@ -15,6 +17,7 @@ namespace {
 
 // Enough for a few thousand sprites per draw call; larger runs are sent in several calls.
 constexpr std::size_t MAX_BATCH_VERTICES = 4 * 8192;
+constexpr std::uint32_t WHITE_VERTEX = 0xffffffffu;
 
 struct ReleasedTextures {
     std::mutex mutex;
@@ -39,7 +42,27 @@ DrawingLayer& drawingLayer() {
     return instance;
 }
 
-DrawingLayer::DrawingLayer() { _vertices.reserve(MAX_BATCH_VERTICES); }
+DrawingLayer::DrawingLayer() {
+    _vertices.reserve(MAX_BATCH_VERTICES);
+    if (const char* choice = std::getenv("TARVEX_RENDERER"); choice != nullptr) {
+        _renderer = std::string_view(choice) == "opengl" ? RENDERER_OPENGL : RENDERER_COMPOSITOR;
+    }
+}
+
+void DrawingLayer::setRenderer(Renderer renderer) {
+    if (renderer == _renderer) {
+        return;
+    }
+    flush();
+    _renderer = renderer;
+    _canvas.clear(rgba(0, 0, 0, 255), {0, 0, _canvas.width(), _canvas.height()});
+    if (_context != nullptr) {
+        _glClip = {-1, -1, -1, -1};
+        glDisable(GL_SCISSOR_TEST);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+}
 
 Rgb DrawingLayer::toRgb(int r, int g, int b) {
     return {static_cast<std::uint8_t>(std::clamp(r, 0, 255)),
@@ -63,10 +86,13 @@ void DrawingLayer::attach(GraphicsContext* context) {
     _glClip = {-1, -1, -1, -1};
     _glBlend = -1;
     _glTexture = UINT32_MAX;
+    _glTextured = false;
+    _frameTexture = 0;
     if (_context == nullptr) {
         return;
     }
     _context->makeCurrent();
+    _canvas.resize(_context->width(), _context->height());
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     glDisable(GL_LIGHTING);
@@ -75,6 +101,7 @@ void DrawingLayer::attach(GraphicsContext* context) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glAlphaFunc(GL_GREATER, 0.5f);
+    glDisable(GL_TEXTURE_2D);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
@@ -157,6 +184,22 @@ Ref<ImageFont> DrawingLayer::loadFont(const std::string& url, int size, int styl
 
 // --- GL state --------------------------------------------------------------------------------
 
+ClipRect DrawingLayer::_windowClip() const {
+    const int ww = windowWidth();
+    const int wh = windowHeight();
+    const float sx = _virtualWidth > 0 ? static_cast<float>(ww) / _virtualWidth : 1.0f;
+    const float sy = _virtualHeight > 0 ? static_cast<float>(wh) / _virtualHeight : 1.0f;
+    const auto scaled = [](int units, float scale) {
+        return static_cast<int>(std::lround(static_cast<float>(units) * scale));
+    };
+    ClipRect clip;
+    clip.left = std::clamp(scaled(_viewport.x, sx), 0, ww);
+    clip.top = std::clamp(scaled(_viewport.y, sy), 0, wh);
+    clip.right = std::clamp(scaled(_viewport.x + _viewport.width, sx), clip.left, ww);
+    clip.bottom = std::clamp(scaled(_viewport.y + _viewport.height, sy), clip.top, wh);
+    return clip;
+}
+
 void DrawingLayer::_applyClip() {
     if (_glClip == _viewport) {
         return;
@@ -164,14 +207,11 @@ void DrawingLayer::_applyClip() {
     _glClip = _viewport;
     const int ww = windowWidth();
     const int wh = windowHeight();
-    const float sx = _virtualWidth > 0 ? static_cast<float>(ww) / _virtualWidth : 1.0f;
-    const float sy = _virtualHeight > 0 ? static_cast<float>(wh) / _virtualHeight : 1.0f;
-    const int left = std::clamp(static_cast<int>(std::lround(static_cast<float>(_viewport.x) * sx)), 0, ww);
-    const int top = std::clamp(static_cast<int>(std::lround(static_cast<float>(_viewport.y) * sy)), 0, wh);
-    const int right = std::clamp(
-        static_cast<int>(std::lround(static_cast<float>(_viewport.x + _viewport.width) * sx)), left, ww);
-    const int bottom = std::clamp(
-        static_cast<int>(std::lround(static_cast<float>(_viewport.y + _viewport.height) * sy)), top, wh);
+    const ClipRect clip = _windowClip();
+    const int left = clip.left;
+    const int top = clip.top;
+    const int right = clip.right;
+    const int bottom = clip.bottom;
     if (left == 0 && top == 0 && right == ww && bottom == wh) {
         glDisable(GL_SCISSOR_TEST);
     } else {
@@ -241,13 +281,111 @@ void DrawingLayer::_begin(std::uint32_t texture) {
     flush();
     _batch = key;
     _batchOpen = true;
-    _texelU = 1;
-    _texelV = 1;
+}
+
+void DrawingLayer::_beginDraw(const Image* image, float& su, float& sv) {
+    if (_compositing()) {
+        _vertices.clear();
+        _drawImage = image;
+        su = 1.0f; // the compositor samples in texel units
+        sv = 1.0f;
+        return;
+    }
+    if (image == nullptr) {
+        _begin(0);
+        su = sv = 1.0f;
+        return;
+    }
+    _begin(_textureOf(*image));
+    const TextureSlot& slot = image->texture();
+    su = 1.0f / static_cast<float>(slot.width);
+    sv = 1.0f / static_cast<float>(slot.height);
+}
+
+void DrawingLayer::_endDraw() {
+    if (!_compositing()) {
+        return;
+    }
+    const float sx = _virtualWidth > 0 ? static_cast<float>(windowWidth()) / _virtualWidth : 1.0f;
+    const float sy = _virtualHeight > 0 ? static_cast<float>(windowHeight()) / _virtualHeight : 1.0f;
+    const ClipRect clip = _windowClip();
+    const Pixmap* texture = _drawImage != nullptr ? &_drawImage->atlas() : nullptr;
+    const bool filtered = _drawImage != nullptr && (_drawImage->flags() & IMAGE_FILTERED) != 0;
+    const int maxU = texture != nullptr ? texture->width() - 1 : 0;
+    const int maxV = texture != nullptr ? texture->height() - 1 : 0;
+    for (std::size_t at = 0; at + 4 <= _vertices.size(); at += 4) {
+        const Vertex* v = &_vertices[at];
+        CanvasQuad quad{};
+        for (int corner = 0; corner < 4; ++corner) {
+            quad.x[corner] = v[corner].x * sx;
+            quad.y[corner] = v[corner].y * sy;
+        }
+        quad.u0 = v[0].u;
+        quad.v0 = v[0].v;
+        quad.u1 = v[2].u;
+        quad.v1 = v[2].v;
+        // Stay inside the frame (its gutter copies its edges, so one texel more is harmless).
+        quad.minU = std::clamp(static_cast<int>(std::min(quad.u0, quad.u1)) - 1, 0, maxU);
+        quad.maxU = std::clamp(static_cast<int>(std::max(quad.u0, quad.u1)), 0, maxU);
+        quad.minV = std::clamp(static_cast<int>(std::min(quad.v0, quad.v1)) - 1, 0, maxV);
+        quad.maxV = std::clamp(static_cast<int>(std::max(quad.v0, quad.v1)), 0, maxV);
+        _canvas.drawQuad(quad, texture, filtered, v[0].color, _blend, clip);
+    }
+    _vertices.clear();
+    _drawImage = nullptr;
+}
+
+void DrawingLayer::_compose() {
+    // Shows the compositor's frame 1:1 on the back buffer.
+    const Pixmap& frame = _canvas.pixels();
+    if (_frameTexture == 0) {
+        GLuint id = 0;
+        glGenTextures(1, &id);
+        _frameTexture = id;
+        glBindTexture(GL_TEXTURE_2D, id);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, frame.width(), frame.height(), 0, GL_RGBA,
+                     GL_UNSIGNED_BYTE, frame.data());
+    } else {
+        glBindTexture(GL_TEXTURE_2D, _frameTexture);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, frame.width(), frame.height(), GL_RGBA,
+                        GL_UNSIGNED_BYTE, frame.data());
+    }
+    _glTexture = _frameTexture;
+    _glClip = {-1, -1, -1, -1};
+    _glBlend = -1;
+    glDisable(GL_SCISSOR_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    glEnable(GL_TEXTURE_2D);
+    _glTextured = true;
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, frame.width(), frame.height(), 0, -1, 1);
+    const float w = static_cast<float>(frame.width());
+    const float h = static_cast<float>(frame.height());
+    const Vertex quad[4] = {{0, 0, 0, 0, WHITE_VERTEX},
+                            {w, 0, 1, 0, WHITE_VERTEX},
+                            {w, h, 1, 1, WHITE_VERTEX},
+                            {0, h, 0, 1, WHITE_VERTEX}};
+    const auto* base = reinterpret_cast<const std::uint8_t*>(quad);
+    glVertexPointer(2, GL_FLOAT, sizeof(Vertex), base + offsetof(Vertex, x));
+    glTexCoordPointer(2, GL_FLOAT, sizeof(Vertex), base + offsetof(Vertex, u));
+    glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(Vertex), base + offsetof(Vertex, color));
+    glDrawArrays(GL_QUADS, 0, 4);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
 void DrawingLayer::flush() {
     _batchOpen = false;
-    if (_vertices.empty()) {
+    if (_vertices.empty() || _compositing()) {
         return;
     }
     if (_context == nullptr) {
@@ -256,13 +394,17 @@ void DrawingLayer::flush() {
     }
     _applyClip();
     _applyBlend(_batch.blend);
-    if (_batch.texture != _glTexture) {
-        if (_batch.texture == 0) {
-            glDisable(GL_TEXTURE_2D);
-        } else {
+    const bool textured = _batch.texture != 0;
+    if (textured != _glTextured) {
+        if (textured) {
             glEnable(GL_TEXTURE_2D);
-            glBindTexture(GL_TEXTURE_2D, _batch.texture);
+        } else {
+            glDisable(GL_TEXTURE_2D);
         }
+        _glTextured = textured;
+    }
+    if (textured && _batch.texture != _glTexture) {
+        glBindTexture(GL_TEXTURE_2D, _batch.texture);
         _glTexture = _batch.texture;
     }
     const auto* base = reinterpret_cast<const std::uint8_t*>(_vertices.data());
@@ -277,6 +419,10 @@ void DrawingLayer::flush() {
 
 void DrawingLayer::cls() {
     if (!_drawing()) {
+        return;
+    }
+    if (_compositing()) {
+        _canvas.clear(rgba(_clsColor.r, _clsColor.g, _clsColor.b, 255), _windowClip());
         return;
     }
     flush();
@@ -312,10 +458,9 @@ void DrawingLayer::drawImage(const Image& image, float x, float y, int frame) {
     if (!_drawing() || image.frameCount() == 0) {
         return;
     }
-    _begin(_textureOf(image));
-    const TextureSlot& slot = image.texture();
-    const float su = 1.0f / static_cast<float>(slot.width);
-    const float sv = 1.0f / static_cast<float>(slot.height);
+    float su = 1;
+    float sv = 1;
+    _beginDraw(&image, su, sv);
     const auto fx = static_cast<float>(image.frameLeft(frame));
     const auto fy = static_cast<float>(image.frameTop(frame));
     const auto w = static_cast<float>(image.width());
@@ -324,19 +469,23 @@ void DrawingLayer::drawImage(const Image& image, float x, float y, int frame) {
     const float hy = image.handleY() + _handleY;
     _quad(-hx * _scaleX, -hy * _scaleY, (w - hx) * _scaleX, (h - hy) * _scaleY, fx * su, fy * sv,
           (fx + w) * su, (fy + h) * sv, x + _originX, y + _originY, _vertexColor());
+    _endDraw();
 }
 
 void DrawingLayer::drawRect(float x, float y, float width, float height) {
     if (!_drawing()) {
         return;
     }
-    _begin(0);
+    float su = 1;
+    float sv = 1;
+    _beginDraw(nullptr, su, sv);
     // Rectangles scale from their top-left and are not rotated.
     const float rotation = _rotation;
     _rotation = 0.0f;
     _quad(0, 0, width * _scaleX, height * _scaleY, 0, 0, 0, 0, x + _originX, y + _originY,
           _vertexColor());
     _rotation = rotation;
+    _endDraw();
 }
 
 void DrawingLayer::drawText(std::string_view text, float x, float y) {
@@ -344,10 +493,9 @@ void DrawingLayer::drawText(std::string_view text, float x, float y) {
         return;
     }
     const Image& atlas = _font->atlas();
-    _begin(_textureOf(atlas));
-    const TextureSlot& slot = atlas.texture();
-    const float su = 1.0f / static_cast<float>(slot.width);
-    const float sv = 1.0f / static_cast<float>(slot.height);
+    float su = 1;
+    float sv = 1;
+    _beginDraw(&atlas, su, sv);
     const auto atlasLeft = static_cast<float>(atlas.frameLeft(0));
     const auto atlasTop = static_cast<float>(atlas.frameTop(0));
     const std::uint32_t color = _vertexColor();
@@ -357,7 +505,7 @@ void DrawingLayer::drawText(std::string_view text, float x, float y) {
     for (const char c : text) {
         const ImageFont::Glyph& glyph = _font->glyph(static_cast<unsigned char>(c));
         if (glyph.width > 0) {
-            if (_vertices.size() + 4 > MAX_BATCH_VERTICES) {
+            if (!_compositing() && _vertices.size() + 4 > MAX_BATCH_VERTICES) {
                 _begin(_batch.texture);
             }
             const float left = pen + static_cast<float>(glyph.left) - _handleX;
@@ -371,6 +519,7 @@ void DrawingLayer::drawText(std::string_view text, float x, float y) {
         }
         pen += static_cast<float>(glyph.advance);
     }
+    _endDraw();
 }
 
 int DrawingLayer::textWidth(std::string_view text) const {
@@ -406,6 +555,9 @@ void DrawingLayer::present(int sync) {
         return;
     }
     flush();
+    if (_compositing()) {
+        _compose();
+    }
     _context->swap(sync);
     _deleteReleasedTextures();
 }
@@ -415,6 +567,9 @@ Pixmap DrawingLayer::readPixels(int x, int y, int width, int height) {
         return {};
     }
     flush();
+    if (_compositing()) {
+        _compose();
+    }
     Pixmap flipped(width, height);
     glReadPixels(x, windowHeight() - y - height, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
                  flipped.data());

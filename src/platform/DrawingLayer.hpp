@@ -20,6 +20,7 @@
 #include "platform/Image.hpp"
 #include "platform/ImageFont.hpp"
 #include "platform/Pixmap.hpp"
+#include "platform/SoftwareCanvas.hpp"
 
 #include <cstdint>
 #include <string_view>
@@ -33,6 +34,14 @@ enum BlendMode : int {
     BLEND_ALPHA = 3, // source x source alpha + destination x (1 - source alpha)
     BLEND_LIGHT = 4, // source x source alpha added to the destination
     BLEND_SHADE = 5, // destination multiplied by the source
+};
+
+// How frames are made. The compositor (the default) composes each frame on the CPU and shows
+// it as one texture; the OpenGL renderer sends every draw through fixed-function OpenGL in
+// batches. Both apply the same state and draw the same shapes.
+enum Renderer : int {
+    RENDERER_COMPOSITOR = 0,
+    RENDERER_OPENGL = 1,
 };
 
 struct Viewport {
@@ -52,6 +61,11 @@ public:
     // The context draws go to; null detaches (textures of the old context are forgotten).
     void attach(GraphicsContext* context);
     [[nodiscard]] GraphicsContext* context() const { return _context; }
+
+    // Switching renderer starts from a cleared frame. The environment variable TARVEX_RENDERER
+    // ("opengl" or "compositor") chooses the initial one.
+    void setRenderer(Renderer renderer);
+    [[nodiscard]] Renderer renderer() const { return _renderer; }
 
     // Window and virtual sizes. Until a virtual resolution is set, one unit is one pixel.
     void setVirtualResolution(float width, float height);
@@ -139,6 +153,13 @@ private:
     };
 
     static Rgb toRgb(int r, int g, int b);
+    [[nodiscard]] bool _compositing() const { return _renderer == RENDERER_COMPOSITOR; }
+    // Starts a draw with this texture (null: plain colour); answers the factors that turn texel
+    // positions into the renderer's texture coordinates.
+    void _beginDraw(const Image* image, float& su, float& sv);
+    void _endDraw();
+    [[nodiscard]] ClipRect _windowClip() const;
+    void _compose();
     [[nodiscard]] bool _drawing() const { return _context != nullptr; }
     std::uint32_t _textureOf(const Image& image);
     void _begin(std::uint32_t texture);
@@ -150,6 +171,7 @@ private:
     void _deleteReleasedTextures();
 
     GraphicsContext* _context = nullptr;
+    Renderer _renderer = RENDERER_COMPOSITOR;
     std::uint64_t _generation = 0;
     float _virtualWidth = 0;
     float _virtualHeight = 0;
@@ -178,9 +200,13 @@ private:
     bool _batchOpen = false;
     Viewport _glClip{-1, -1, -1, -1};
     int _glBlend = -1;
-    std::uint32_t _glTexture = UINT32_MAX;
-    float _texelU = 1; // 1 / width of the batch's texture
-    float _texelV = 1;
+    std::uint32_t _glTexture = UINT32_MAX; // bound texture
+    bool _glTextured = false;              // GL_TEXTURE_2D enabled
+
+    // The compositor's frame, the image of the draw in progress and the texture it is shown by.
+    SoftwareCanvas _canvas;
+    const Image* _drawImage = nullptr;
+    std::uint32_t _frameTexture = 0;
 };
 
 [[nodiscard]] DrawingLayer& drawingLayer();
