@@ -50,13 +50,13 @@ DrawingLayer::DrawingLayer() {
 }
 
 void DrawingLayer::setRenderer(Renderer renderer) {
-    if (renderer == _renderer) {
+    if (renderer == _renderer || (renderer == RENDERER_OPENGL && _context != nullptr && !_openGl())) {
         return;
     }
     flush();
     _renderer = renderer;
     _canvas.clear(rgba(0, 0, 0, 255), {0, 0, _canvas.width(), _canvas.height()});
-    if (_context != nullptr) {
+    if (_openGl()) {
         _glClip = {-1, -1, -1, -1};
         glDisable(GL_SCISSOR_TEST);
         glClearColor(0, 0, 0, 1);
@@ -93,6 +93,10 @@ void DrawingLayer::attach(GraphicsContext* context) {
     }
     _context->makeCurrent();
     _canvas.resize(_context->width(), _context->height());
+    if (!_context->isOpenGL()) {
+        _renderer = RENDERER_COMPOSITOR;
+        return;
+    }
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     glDisable(GL_LIGHTING);
@@ -100,7 +104,9 @@ void DrawingLayer::attach(GraphicsContext* context) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glAlphaFunc(GL_GREATER, 0.5f);
+    // "Alpha above one half" on byte alphas is alpha >= 128. Said this way, the comparison
+    // gives the same answer whether the rasteriser compares bytes or floats.
+    glAlphaFunc(GL_GEQUAL, 128.0f / 255.0f);
     glDisable(GL_TEXTURE_2D);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -115,7 +121,7 @@ void DrawingLayer::setVirtualResolution(float width, float height) {
     flush();
     _virtualWidth = width;
     _virtualHeight = height;
-    if (_context == nullptr) {
+    if (!_openGl()) {
         return;
     }
     const float w = width > 0 ? width : static_cast<float>(windowWidth());
@@ -388,7 +394,7 @@ void DrawingLayer::flush() {
     if (_vertices.empty() || _compositing()) {
         return;
     }
-    if (_context == nullptr) {
+    if (!_openGl()) {
         _vertices.clear();
         return;
     }
@@ -540,7 +546,7 @@ void DrawingLayer::_deleteReleasedTextures() {
         slots.swap(queue.slots);
     }
     for (const TextureSlot& slot : slots) {
-        if (slot.generation == _generation && _context != nullptr) {
+        if (slot.generation == _generation && _openGl()) {
             const GLuint id = slot.id;
             glDeleteTextures(1, &id);
             if (_glTexture == id) {
@@ -555,7 +561,7 @@ void DrawingLayer::present(int sync) {
         return;
     }
     flush();
-    if (_compositing()) {
+    if (_compositing() && _openGl()) {
         _compose();
     }
     _context->swap(sync);
@@ -567,6 +573,9 @@ Pixmap DrawingLayer::readPixels(int x, int y, int width, int height) {
         return {};
     }
     flush();
+    if (!_openGl()) {
+        return _canvas.pixels().copyRect(x, y, width, height);
+    }
     if (_compositing()) {
         _compose();
     }

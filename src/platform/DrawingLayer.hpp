@@ -161,6 +161,7 @@ private:
     [[nodiscard]] ClipRect _windowClip() const;
     void _compose();
     [[nodiscard]] bool _drawing() const { return _context != nullptr; }
+    [[nodiscard]] bool _openGl() const { return _context != nullptr && _context->isOpenGL(); }
     std::uint32_t _textureOf(const Image& image);
     void _begin(std::uint32_t texture);
     void _applyClip();

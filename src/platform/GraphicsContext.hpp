@@ -45,6 +45,9 @@ public:
     virtual void makeCurrent() = 0;
     virtual void close() = 0;
     [[nodiscard]] virtual bool isOpen() const = 0;
+    // False for contexts without OpenGL behind them (test doubles): the drawing layer then
+    // composes frames but sends nothing to OpenGL.
+    [[nodiscard]] virtual bool isOpenGL() const { return true; }
 };
 
 class GraphicsDriver {

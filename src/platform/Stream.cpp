@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <mutex>
 
@@ -87,6 +88,10 @@ Ref<FileStream> FileStream::open(const std::string& path, int mode) {
     if (path.empty() || (!reading && !writing)) {
         return nullptr;
     }
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return nullptr;
+    }
     const char* fopenMode = reading && writing ? "r+b" : (writing ? "wb" : "rb");
     std::FILE* file = std::fopen(path.c_str(), fopenMode);
     if (file == nullptr) {
@@ -94,10 +99,6 @@ Ref<FileStream> FileStream::open(const std::string& path, int mode) {
     }
     auto stream = std::make_shared<FileStream>();
     stream->_file = file;
-    // A directory opens with fopen on Linux but cannot be read; treat it as missing.
-    if (reading && stream->size() < 0) {
-        return nullptr;
-    }
     return stream;
 }
 
