@@ -69,6 +69,11 @@ TEST(TestScene, SpritesTextAndEveryBlendMode) {
     setGraphicsDriver(nullptr);
     TarvexGfx::initGraphics(224, 288, 2.0f, 60, true, 32, 1, GraphicsManager::DRIVER_TYPE_OPENGL);
     auto& gfx = drawingLayer();
+    gfx.setAlpha(1.0f);
+    gfx.setRotation(0);
+    gfx.setScale(1, 1);
+    gfx.setHandle(0, 0);
+    gfx.setOrigin(0, 0);
     gfx.setMaskColor(255, 0, 255);
     gfx.setImageFlags(IMAGE_MASKED);
     registerMemoryFile("scene-sub.png", encodePng(submarinePicture()));
