@@ -27,6 +27,7 @@ protected:
         VirtualScreenResolution::getInstance()->setEnabled(true);
     }
     void TearDown() override {
+        VirtualScreenResolution::getInstance()->setEnabled(true);
         GraphicsManager::getInstance()->EndGraphics();
         platform::setGraphicsDriver(nullptr);
     }
