@@ -11,7 +11,6 @@
 #include "platform/SdlPlatform.hpp"
 
 #include <GL/gl.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -41,8 +40,9 @@ Pixmap makeSprite() {
             const double d = std::sqrt(dx * dx + dy * dy);
             const double a = std::clamp((SIZE / 2.0 - d) / 4.0, 0.0, 1.0);
             pixels.setPixel(x, y,
-                            rgba(static_cast<std::uint8_t>(64 + x * 6), static_cast<std::uint8_t>(200 - y * 4),
-                                 180, static_cast<std::uint8_t>(a * 255)));
+                            rgba(static_cast<std::uint8_t>(64 + x * 6),
+                                 static_cast<std::uint8_t>(200 - y * 4), 180,
+                                 static_cast<std::uint8_t>(a * 255)));
         }
     }
     return pixels;
@@ -118,7 +118,8 @@ int main(int argc, char** argv) {
         }
     }
 
-    const double mean = std::accumulate(times.begin(), times.end(), 0.0) / static_cast<double>(times.size());
+    const double mean =
+        std::accumulate(times.begin(), times.end(), 0.0) / static_cast<double>(times.size());
     std::vector<double> sorted = times;
     std::sort(sorted.begin(), sorted.end());
     const double median = (sorted[FRAMES / 2 - 1] + sorted[FRAMES / 2]) / 2.0;

@@ -39,7 +39,9 @@ GraphicsManager::GraphicsManager() : _resolution(VirtualScreenResolution::getIns
     }
 }
 
-GraphicsManager::~GraphicsManager() { EndGraphics(); }
+GraphicsManager::~GraphicsManager() {
+    EndGraphics();
+}
 
 Ref<GraphicsManager> GraphicsManager::getInstance() {
     static const Ref<GraphicsManager> instance = std::make_shared<GraphicsManager>();

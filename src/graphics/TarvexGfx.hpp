@@ -1,8 +1,8 @@
 // Static helpers of the graphics set-up: opening the game window with its virtual resolution,
 // the virtual size, and colours as one integer (red in bits 16-23, green 8-15, blue 0-7).
 //
-//     TarvexGfx::initGraphics(224, 288, 2.0f, 60, true, 32, 1, GraphicsManager::DRIVER_TYPE_OPENGL);
-//     TarvexGfx::getGraphicsWidth();   // 224
+//     TarvexGfx::initGraphics(224, 288, 2.0f, 60, true, 32, 1,
+//     GraphicsManager::DRIVER_TYPE_OPENGL); TarvexGfx::getGraphicsWidth();   // 224
 #pragma once
 
 #include <cstdint>

@@ -7,18 +7,20 @@
 namespace tarvex::graphics {
 
 const Type& VirtualScreenResolution::staticType() {
-    static const Type& type = TypeBuilder<VirtualScreenResolution>("VirtualScreenResolution")
-                                  .field("_width", &VirtualScreenResolution::_width)
-                                  .field("_height", &VirtualScreenResolution::_height)
-                                  .field("_stretchDisplay", &VirtualScreenResolution::_stretchDisplay)
-                                  .field("_isEnabled", &VirtualScreenResolution::_isEnabled)
-                                  .noFactory()
-                                  .build();
+    static const Type& type =
+        TypeBuilder<VirtualScreenResolution>("VirtualScreenResolution")
+            .field("_width", &VirtualScreenResolution::_width)
+            .field("_height", &VirtualScreenResolution::_height)
+            .field("_stretchDisplay", &VirtualScreenResolution::_stretchDisplay)
+            .field("_isEnabled", &VirtualScreenResolution::_isEnabled)
+            .noFactory()
+            .build();
     return type;
 }
 
 Ref<VirtualScreenResolution> VirtualScreenResolution::getInstance() {
-    static const Ref<VirtualScreenResolution> instance = std::make_shared<VirtualScreenResolution>();
+    static const Ref<VirtualScreenResolution> instance =
+        std::make_shared<VirtualScreenResolution>();
     return instance;
 }
 

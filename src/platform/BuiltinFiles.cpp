@@ -13,6 +13,8 @@ std::span<const std::uint8_t> smallFontBytes() {
     return {embedded::smallFontTtf, embedded::smallFontTtfSize};
 }
 
-void registerBuiltinFiles() { registerIncbin("small-font.ttf", smallFontBytes()); }
+void registerBuiltinFiles() {
+    registerIncbin("small-font.ttf", smallFontBytes());
+}
 
 } // namespace tarvex::platform

@@ -3,20 +3,19 @@
 #include "platform/Input.hpp"
 
 #include <GL/gl.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <string_view>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <numbers>
+#include <string_view>
 
 namespace tarvex::platform {
 namespace {
 
 // Enough for a few thousand sprites per draw call; larger runs are sent in several calls.
-constexpr std::size_t MAX_BATCH_VERTICES = 4 * 8192;
+constexpr std::size_t MAX_BATCH_VERTICES = std::size_t{4} * 8192;
 constexpr std::uint32_t WHITE_VERTEX = 0xffffffffu;
 
 struct ReleasedTextures {
@@ -50,7 +49,8 @@ DrawingLayer::DrawingLayer() {
 }
 
 void DrawingLayer::setRenderer(Renderer renderer) {
-    if (renderer == _renderer || (renderer == RENDERER_OPENGL && _context != nullptr && !_openGl())) {
+    if (renderer == _renderer ||
+        (renderer == RENDERER_OPENGL && _context != nullptr && !_openGl())) {
         return;
     }
     flush();
@@ -114,8 +114,12 @@ void DrawingLayer::attach(GraphicsContext* context) {
     setVirtualResolution(_virtualWidth, _virtualHeight);
 }
 
-int DrawingLayer::windowWidth() const { return _context != nullptr ? _context->width() : 0; }
-int DrawingLayer::windowHeight() const { return _context != nullptr ? _context->height() : 0; }
+int DrawingLayer::windowWidth() const {
+    return _context != nullptr ? _context->width() : 0;
+}
+int DrawingLayer::windowHeight() const {
+    return _context != nullptr ? _context->height() : 0;
+}
 
 void DrawingLayer::setVirtualResolution(float width, float height) {
     flush();
@@ -313,7 +317,8 @@ void DrawingLayer::_endDraw() {
         return;
     }
     const float sx = _virtualWidth > 0 ? static_cast<float>(windowWidth()) / _virtualWidth : 1.0f;
-    const float sy = _virtualHeight > 0 ? static_cast<float>(windowHeight()) / _virtualHeight : 1.0f;
+    const float sy =
+        _virtualHeight > 0 ? static_cast<float>(windowHeight()) / _virtualHeight : 1.0f;
     const ClipRect clip = _windowClip();
     const Pixmap* texture = _drawImage != nullptr ? &_drawImage->atlas() : nullptr;
     const bool filtered = _drawImage != nullptr && (_drawImage->flags() & IMAGE_FILTERED) != 0;
@@ -520,8 +525,8 @@ void DrawingLayer::drawText(std::string_view text, float x, float y) {
             const auto h = static_cast<float>(glyph.height);
             const float u0 = atlasLeft + static_cast<float>(glyph.atlasX);
             const float v0 = atlasTop + static_cast<float>(glyph.atlasY);
-            _quad(left * _scaleX, top * _scaleY, (left + w) * _scaleX, (top + h) * _scaleY,
-                  u0 * su, v0 * sv, (u0 + w) * su, (v0 + h) * sv, px, py, color);
+            _quad(left * _scaleX, top * _scaleY, (left + w) * _scaleX, (top + h) * _scaleY, u0 * su,
+                  v0 * sv, (u0 + w) * su, (v0 + h) * sv, px, py, color);
         }
         pen += static_cast<float>(glyph.advance);
     }

@@ -88,7 +88,9 @@ Ref<Image> Image::load(const std::string& url, int cellWidth, int cellHeight, in
     return pixmap ? fromStrip(*pixmap, cellWidth, cellHeight, first, count, flags) : nullptr;
 }
 
-int Image::clampFrame(int frame) const { return std::clamp(frame, 0, std::max(_frames - 1, 0)); }
+int Image::clampFrame(int frame) const {
+    return std::clamp(frame, 0, std::max(_frames - 1, 0));
+}
 
 int Image::frameLeft(int frame) const {
     return (clampFrame(frame) % _columns) * (_width + 2 * GUTTER) + GUTTER;

@@ -40,7 +40,9 @@ struct Face {
     }
 };
 
-int pixelsOf(FT_Pos value26_6) { return static_cast<int>((value26_6 + 32) >> 6); }
+int pixelsOf(FT_Pos value26_6) {
+    return static_cast<int>((value26_6 + 32) >> 6);
+}
 
 struct Rendered {
     ImageFont::Glyph glyph;
@@ -57,8 +59,7 @@ Ref<ImageFont> ImageFont::load(const std::string& url, int pixelSize, int style)
     return fromBytes(*bytes, pixelSize, style);
 }
 
-Ref<ImageFont> ImageFont::fromBytes(std::span<const std::uint8_t> bytes, int pixelSize,
-                                    int style) {
+Ref<ImageFont> ImageFont::fromBytes(std::span<const std::uint8_t> bytes, int pixelSize, int style) {
     if (pixelSize < 1 || pixelSize > MAX_PIXEL_SIZE || bytes.empty()) {
         return nullptr;
     }
@@ -84,8 +85,8 @@ Ref<ImageFont> ImageFont::fromBytes(std::span<const std::uint8_t> bytes, int pix
 
     // Outlines drawn on the design grid land on whole pixels at the sizes the font is made
     // for; hinting would only move them.
-    const FT_Int32 loadFlags =
-        FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP | (smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO);
+    const FT_Int32 loadFlags = FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP |
+                               (smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO);
     const FT_Render_Mode renderMode = smooth ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
 
     std::vector<Rendered> rendered(256);
@@ -120,7 +121,8 @@ Ref<ImageFont> ImageFont::fromBytes(std::span<const std::uint8_t> bytes, int pix
         out.glyph.height = height;
         out.coverage.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
         for (int y = 0; y < height; ++y) {
-            const unsigned char* source = bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
+            const unsigned char* source =
+                bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
             for (int x = 0; x < width; ++x) {
                 std::uint8_t value = 0;
                 if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
@@ -128,7 +130,8 @@ Ref<ImageFont> ImageFont::fromBytes(std::span<const std::uint8_t> bytes, int pix
                 } else if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
                     value = source[x];
                 }
-                out.coverage[static_cast<std::size_t>(y * width + x)] = value;
+                out.coverage[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width)) +
+                             static_cast<std::size_t>(x)] = value;
             }
         }
         // Shelf packing with a one-pixel gap, so smooth scaling never bleeds between glyphs.
@@ -151,7 +154,9 @@ Ref<ImageFont> ImageFont::fromBytes(std::span<const std::uint8_t> bytes, int pix
         font->_glyphs[static_cast<std::size_t>(code)] = out.glyph;
         for (int y = 0; y < out.glyph.height; ++y) {
             for (int x = 0; x < out.glyph.width; ++x) {
-                const auto alpha = out.coverage[static_cast<std::size_t>(y * out.glyph.width + x)];
+                const auto alpha = out.coverage[(static_cast<std::size_t>(y) *
+                                                 static_cast<std::size_t>(out.glyph.width)) +
+                                                static_cast<std::size_t>(x)];
                 pixels.setPixel(out.glyph.atlasX + x, out.glyph.atlasY + y,
                                 rgba(255, 255, 255, alpha));
             }

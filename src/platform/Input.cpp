@@ -7,8 +7,12 @@
 namespace tarvex::platform {
 namespace {
 
-bool validKey(int code) { return code >= 0 && code < Keyboard::KEY_COUNT; }
-bool validButton(int button) { return button > 0 && button < Mouse::BUTTON_COUNT; }
+bool validKey(int code) {
+    return code >= 0 && code < Keyboard::KEY_COUNT;
+}
+bool validButton(int button) {
+    return button > 0 && button < Mouse::BUTTON_COUNT;
+}
 
 void emit(std::int32_t id, std::int32_t data, std::int32_t x = 0, std::int32_t y = 0) {
     const auto event = std::make_shared<PlatformEvent>();
@@ -30,7 +34,9 @@ int Keyboard::keyHit(int code) {
     return hits;
 }
 
-bool Keyboard::keyDown(int code) const { return validKey(code) && _down[code]; }
+bool Keyboard::keyDown(int code) const {
+    return validKey(code) && _down[code];
+}
 
 int Keyboard::getChar() {
     if (_typed.empty()) {
@@ -79,7 +85,9 @@ int Mouse::buttonHit(int button) {
     return hits;
 }
 
-bool Mouse::buttonDown(int button) const { return validButton(button) && _down[button]; }
+bool Mouse::buttonDown(int button) const {
+    return validButton(button) && _down[button];
+}
 
 void Mouse::flush() {
     _hits.fill(0);

@@ -49,7 +49,9 @@ std::unique_ptr<FrameTimer> HeadlessLoopPlatform::createFrameTimer(int ticksPerS
     return std::make_unique<SleepingFrameTimer>(ticksPerSecond);
 }
 
-LoopPlatform& loopPlatform() { return *installed(); }
+LoopPlatform& loopPlatform() {
+    return *installed();
+}
 
 std::shared_ptr<LoopPlatform> setLoopPlatform(std::shared_ptr<LoopPlatform> platform) {
     if (!platform) {

@@ -2,11 +2,10 @@
 
 #include "platform/Stream.hpp"
 
-#include <png.h>
-
 #include <algorithm>
 #include <csetjmp>
 #include <cstring>
+#include <png.h>
 
 namespace tarvex::platform {
 
@@ -75,7 +74,9 @@ void readFromMemory(png_structp png, png_bytep out, png_size_t length) {
 
 // libpng reports through longjmp; these keep it quiet (a bad file is an ordinary null result).
 void ignoreWarning(png_structp /*png*/, png_const_charp /*message*/) {}
-void failDecoding(png_structp png, png_const_charp /*message*/) { png_longjmp(png, 1); }
+void failDecoding(png_structp png, png_const_charp /*message*/) {
+    png_longjmp(png, 1);
+}
 
 // Everything libpng touches between setjmp and longjmp lives here, outside the function that
 // calls setjmp, so no automatic variable of that function changes after setjmp.
@@ -186,8 +187,8 @@ std::optional<Pixmap> decodePng(std::span<const std::uint8_t> bytes) {
     }
     Decoder decoder;
     decoder.cursor.bytes = bytes;
-    decoder.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, &failDecoding,
-                                         &ignoreWarning);
+    decoder.png =
+        png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, &failDecoding, &ignoreWarning);
     if (decoder.png == nullptr) {
         return std::nullopt;
     }

@@ -29,7 +29,9 @@ Hook& eventHook() {
     return *hook;
 }
 
-Object* emitEvent(PlatformEvent& event) { return eventHook().run(&event); }
+Object* emitEvent(PlatformEvent& event) {
+    return eventHook().run(&event);
+}
 
 std::int32_t allocateUserEventId(const std::string& /*description*/) {
     static std::atomic<std::int32_t> next{EVENT_USEREVENT};

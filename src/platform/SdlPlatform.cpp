@@ -9,7 +9,6 @@
 #include "platform/SdlKeys.hpp"
 
 #include <SDL2/SDL.h>
-
 #include <cmath>
 #include <mutex>
 
@@ -54,10 +53,14 @@ void emitSimple(std::int32_t id, std::int32_t data = 0, std::int32_t x = 0, std:
 
 int mouseButtonOf(std::uint8_t sdlButton) {
     switch (sdlButton) {
-    case SDL_BUTTON_LEFT: return 1;
-    case SDL_BUTTON_RIGHT: return 2;
-    case SDL_BUTTON_MIDDLE: return 3;
-    default: return 0;
+    case SDL_BUTTON_LEFT:
+        return 1;
+    case SDL_BUTTON_RIGHT:
+        return 2;
+    case SDL_BUTTON_MIDDLE:
+        return 3;
+    default:
+        return 0;
     }
 }
 
@@ -114,15 +117,20 @@ void dispatch(const SDL_Event& event) {
         break;
     case SDL_WINDOWEVENT:
         switch (event.window.event) {
-        case SDL_WINDOWEVENT_CLOSE: emitSimple(EVENT_WINDOWCLOSE); break;
+        case SDL_WINDOWEVENT_CLOSE:
+            emitSimple(EVENT_WINDOWCLOSE);
+            break;
         case SDL_WINDOWEVENT_MOVED:
             emitSimple(EVENT_WINDOWMOVE, 0, event.window.data1, event.window.data2);
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             emitSimple(EVENT_WINDOWSIZE, 0, event.window.data1, event.window.data2);
             break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED: emitSimple(EVENT_WINDOWACTIVATE); break;
-        default: break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            emitSimple(EVENT_WINDOWACTIVATE);
+            break;
+        default:
+            break;
         }
         break;
     case SDL_QUIT:
@@ -318,7 +326,9 @@ std::unique_ptr<FrameTimer> SdlLoopPlatform::createFrameTimer(int ticksPerSecond
     return std::make_unique<SdlFrameTimer>(ticksPerSecond);
 }
 
-void SdlLoopPlatform::present(int sync) { drawingLayer().present(sync); }
+void SdlLoopPlatform::present(int sync) {
+    drawingLayer().present(sync);
+}
 
 std::shared_ptr<GraphicsDriver> openGlDriver() {
     static const std::shared_ptr<GraphicsDriver> driver = std::make_shared<SdlGlDriver>();
@@ -366,6 +376,8 @@ void setPointerVisible(bool visible) {
     }
 }
 
-bool displayAvailable() { return initVideo(); }
+bool displayAvailable() {
+    return initVideo();
+}
 
 } // namespace tarvex::platform

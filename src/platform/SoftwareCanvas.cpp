@@ -27,7 +27,7 @@ std::uint32_t modulate(std::uint32_t texel, std::uint32_t color) {
 
 // The blend loops are the compositor's hot spot; they are written so that the compiler
 // vectorises them, and built twice where the CPU allows: plain x86-64 and AVX2.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__) &&                \
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__) &&                  \
     !defined(__clang__)
 #define TARVEX_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #else
@@ -84,11 +84,21 @@ void blendMask(std::uint32_t* __restrict dst, const std::uint32_t* __restrict sr
 
 void blendRow(int blend, std::uint32_t* dst, const std::uint32_t* src, int count) {
     switch (blend) {
-    case 1: blendMask(dst, src, count); break;
-    case 3: blendAlpha(dst, src, count); break;
-    case 4: blendLight(dst, src, count); break;
-    case 5: blendShade(dst, src, count); break;
-    default: std::memcpy(dst, src, static_cast<std::size_t>(count) * 4); break;
+    case 1:
+        blendMask(dst, src, count);
+        break;
+    case 3:
+        blendAlpha(dst, src, count);
+        break;
+    case 4:
+        blendLight(dst, src, count);
+        break;
+    case 5:
+        blendShade(dst, src, count);
+        break;
+    default:
+        std::memcpy(dst, src, static_cast<std::size_t>(count) * 4);
+        break;
     }
 }
 
@@ -161,7 +171,8 @@ void SoftwareCanvas::drawQuad(const CanvasQuad& quad, const Pixmap* texture, boo
     const int clipLeft = std::max(clip.left, 0);
     const int clipRight = std::min(clip.right, width());
     const int top = std::max(static_cast<int>(std::ceil(minY - 0.5)), std::max(clip.top, 0));
-    const int bottom = std::min(static_cast<int>(std::ceil(maxY - 0.5)), std::min(clip.bottom, height()));
+    const int bottom =
+        std::min(static_cast<int>(std::ceil(maxY - 0.5)), std::min(clip.bottom, height()));
     if (clipLeft >= clipRight || !std::isfinite(minX) || !std::isfinite(maxX)) {
         return;
     }
@@ -211,7 +222,8 @@ void SoftwareCanvas::drawQuad(const CanvasQuad& quad, const Pixmap* texture, boo
                 auto position = static_cast<std::int64_t>(std::floor(uFirst * 65536.0));
                 const auto step = static_cast<std::int64_t>(std::llround(uStep * 65536.0));
                 for (int i = 0; i < count; ++i, position += step) {
-                    const int tu = std::clamp(static_cast<int>(position >> 16), quad.minU, quad.maxU);
+                    const int tu =
+                        std::clamp(static_cast<int>(position >> 16), quad.minU, quad.maxU);
                     src[i] = texelRow[tu];
                 }
             }
@@ -230,10 +242,13 @@ void SoftwareCanvas::drawQuad(const CanvasQuad& quad, const Pixmap* texture, boo
                 const double u = quad.u0 + s * du;
                 const double v = quad.v0 + t * dv;
                 if (!filtered) {
-                    const int tu = std::clamp(static_cast<int>(std::floor(u)), quad.minU, quad.maxU);
-                    const int tv = std::clamp(static_cast<int>(std::floor(v)), quad.minV, quad.maxV);
-                    src[i] = texels[static_cast<std::size_t>(tv) * static_cast<std::size_t>(texWidth) +
-                                    static_cast<std::size_t>(tu)];
+                    const int tu =
+                        std::clamp(static_cast<int>(std::floor(u)), quad.minU, quad.maxU);
+                    const int tv =
+                        std::clamp(static_cast<int>(std::floor(v)), quad.minV, quad.maxV);
+                    src[i] =
+                        texels[static_cast<std::size_t>(tv) * static_cast<std::size_t>(texWidth) +
+                               static_cast<std::size_t>(tu)];
                 } else {
                     const double su = u - 0.5;
                     const double sv = v - 0.5;
@@ -246,7 +261,8 @@ void SoftwareCanvas::drawQuad(const CanvasQuad& quad, const Pixmap* texture, boo
                     const int v0 = std::clamp(static_cast<int>(baseV), quad.minV, quad.maxV);
                     const int v1 = std::clamp(static_cast<int>(baseV) + 1, quad.minV, quad.maxV);
                     const auto at = [&](int x, int y) {
-                        return texels[static_cast<std::size_t>(y) * static_cast<std::size_t>(texWidth) +
+                        return texels[static_cast<std::size_t>(y) *
+                                          static_cast<std::size_t>(texWidth) +
                                       static_cast<std::size_t>(x)];
                     };
                     src[i] = lerpTexel(lerpTexel(at(u0, v0), at(u1, v0), wu),
@@ -276,12 +292,12 @@ void SoftwareCanvas::_drawUpright(const CanvasQuad& quad, const Pixmap* texture,
     const double y0 = quad.y[0];
     const double ex = quad.x[1] - x0;
     const double fy = quad.y[3] - y0;
-    const int first = std::max(static_cast<int>(std::ceil(std::min(x0, x0 + ex) - 0.5)),
-                               std::max(clip.left, 0));
+    const int first =
+        std::max(static_cast<int>(std::ceil(std::min(x0, x0 + ex) - 0.5)), std::max(clip.left, 0));
     const int last = std::min(static_cast<int>(std::ceil(std::max(x0, x0 + ex) - 0.5)),
                               std::min(clip.right, width()));
-    const int top = std::max(static_cast<int>(std::ceil(std::min(y0, y0 + fy) - 0.5)),
-                             std::max(clip.top, 0));
+    const int top =
+        std::max(static_cast<int>(std::ceil(std::min(y0, y0 + fy) - 0.5)), std::max(clip.top, 0));
     const int bottom = std::min(static_cast<int>(std::ceil(std::max(y0, y0 + fy) - 0.5)),
                                 std::min(clip.bottom, height()));
     if (first >= last || top >= bottom) {
@@ -307,8 +323,8 @@ void SoftwareCanvas::_drawUpright(const CanvasQuad& quad, const Pixmap* texture,
     const std::int64_t uFirst = fixed(quad.u0 + (first + 0.5 - x0) * uStep);
     const std::int64_t uDelta = std::llround(uStep * 65536.0);
     const int tuFirst = static_cast<int>(uFirst >> 16);
-    const bool contiguous = uDelta == 65536 && tuFirst >= quad.minU &&
-                            tuFirst + count - 1 <= quad.maxU;
+    const bool contiguous =
+        uDelta == 65536 && tuFirst >= quad.minU && tuFirst + count - 1 <= quad.maxU;
     if (!contiguous) {
         // Texel column of every covered pixel, worked out once for all rows.
         _columns.resize(static_cast<std::size_t>(count));

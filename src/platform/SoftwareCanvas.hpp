@@ -42,14 +42,14 @@ public:
     void clear(std::uint32_t color, const ClipRect& clip);
     // `texture` null draws the plain colour; otherwise texels are multiplied by the colour.
     // Blend modes as the drawing layer's (1 mask ... 5 shade).
-    void drawQuad(const CanvasQuad& quad, const Pixmap* texture, bool filtered,
-                  std::uint32_t color, int blend, const ClipRect& clip);
+    void drawQuad(const CanvasQuad& quad, const Pixmap* texture, bool filtered, std::uint32_t color,
+                  int blend, const ClipRect& clip);
 
 private:
     // Quads that are not rotated and not smoothed: texel rows and columns map straight to
     // pixel rows and columns.
-    void _drawUpright(const CanvasQuad& quad, const Pixmap* texture, std::uint32_t color,
-                      int blend, const ClipRect& clip);
+    void _drawUpright(const CanvasQuad& quad, const Pixmap* texture, std::uint32_t color, int blend,
+                      const ClipRect& clip);
 
     Pixmap _pixels;
     std::vector<std::uint32_t> _row; // one span of source pixels, reused

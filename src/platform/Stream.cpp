@@ -33,8 +33,7 @@ bool Stream::eof() const {
 // --- MemoryStream ----------------------------------------------------------------------------
 
 MemoryStream::MemoryStream(std::vector<std::uint8_t> bytes, bool writeable)
-    : _owned(std::move(bytes)), _data(_owned.data()), _size(_owned.size()),
-      _writeable(writeable) {}
+    : _owned(std::move(bytes)), _data(_owned.data()), _size(_owned.size()), _writeable(writeable) {}
 
 Ref<MemoryStream> MemoryStream::view(std::span<const std::uint8_t> bytes) {
     auto stream = std::make_shared<MemoryStream>();
@@ -110,7 +109,9 @@ std::size_t FileStream::write(const void* buffer, std::size_t size) {
     return std::fwrite(buffer, 1, size, _file);
 }
 
-std::int64_t FileStream::position() const { return std::ftell(_file); }
+std::int64_t FileStream::position() const {
+    return std::ftell(_file);
+}
 
 std::int64_t FileStream::size() const {
     const long here = std::ftell(_file);
@@ -232,8 +233,8 @@ std::optional<std::vector<std::uint8_t>> readAllBytes(Stream& stream, std::size_
     std::vector<std::uint8_t> bytes;
     const auto total = stream.size();
     if (total >= 0) {
-        const auto remaining = static_cast<std::uint64_t>(std::max<std::int64_t>(
-            0, total - stream.position()));
+        const auto remaining =
+            static_cast<std::uint64_t>(std::max<std::int64_t>(0, total - stream.position()));
         if (remaining > maxBytes) {
             return std::nullopt;
         }

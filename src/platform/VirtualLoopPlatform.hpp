@@ -21,8 +21,7 @@ namespace tarvex::platform {
 
 class VirtualLoopPlatform : public LoopPlatform {
 public:
-    explicit VirtualLoopPlatform(std::int64_t startMilliseconds = 0)
-        : _now(startMilliseconds) {}
+    explicit VirtualLoopPlatform(std::int64_t startMilliseconds = 0) : _now(startMilliseconds) {}
 
     [[nodiscard]] std::int64_t milliseconds() override { return _now; }
     [[nodiscard]] std::unique_ptr<FrameTimer> createFrameTimer(int ticksPerSecond) override;

@@ -1,7 +1,6 @@
-#include "graphics/GraphicsManager.hpp"
-
 #include "core/Error.hpp"
 #include "core/TypeRegistry.hpp"
+#include "graphics/GraphicsManager.hpp"
 #include "graphics/GraphicsTypes.hpp"
 #include "graphics/TarvexGfx.hpp"
 #include "platform/DrawingLayer.hpp"
@@ -9,7 +8,6 @@
 #include "support/TestGraphics.hpp"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -111,15 +109,21 @@ TEST(GraphicsManager, ASecondInstanceCannotBeConstructed) {
         auto second = std::make_shared<GraphicsManager>();
         FAIL() << "a second manager was made";
     } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot create more than one instance of GraphicsManager");
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot create more than one instance of GraphicsManager");
     }
 }
 
 TEST(GraphicsManager, StartsWithBackBufferAndAlphaAndFluentSettersStore) {
     auto manager = GraphicsManager::getInstance();
     EXPECT_EQ(manager->getFlags(), 6);
-    GraphicsManager& same = manager->setWidth(1).setHeight(2).setDepth(3).setRefreshRate(4)
-                                .setIsWindowed(true).setWaitVBlank(true).setDriverType(5);
+    GraphicsManager& same = manager->setWidth(1)
+                                .setHeight(2)
+                                .setDepth(3)
+                                .setRefreshRate(4)
+                                .setIsWindowed(true)
+                                .setWaitVBlank(true)
+                                .setDriverType(5);
     EXPECT_EQ(&same, manager.get());
     EXPECT_EQ(manager->getWidth(), 1);
     EXPECT_EQ(manager->getHeight(), 2);
@@ -138,8 +142,8 @@ TEST(GraphicsManager, TypeRecordsListOwnFieldsInDeclarationOrder) {
         names.push_back(field.getName());
     }
     EXPECT_EQ(names, (std::vector<std::string>{"_driver", "_resolution", "_depth", "_width",
-                                                "_height", "_refreshRate", "_flags", "_waitVBlank",
-                                                "_isWindowed", "_driverType"}));
+                                               "_height", "_refreshRate", "_flags", "_waitVBlank",
+                                               "_isWindowed", "_driverType"}));
     const Type* state = TypeRegistry::instance().findByName("RenderState");
     ASSERT_NE(state, nullptr);
     EXPECT_EQ(state->getOwnFields().size(), 23u);

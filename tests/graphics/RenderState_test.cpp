@@ -1,5 +1,4 @@
 #include "graphics/RenderState.hpp"
-
 #include "platform/DrawingLayer.hpp"
 
 #include <gtest/gtest.h>

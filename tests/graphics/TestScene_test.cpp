@@ -8,10 +8,9 @@
 #include "platform/DrawingLayer.hpp"
 #include "platform/Stream.hpp"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace tarvex::graphics {
@@ -53,7 +52,8 @@ Pixmap explosionStrip() {
                 const double d = std::hypot(x - 7.5, y - 7.5);
                 if (d <= radius) {
                     const auto heat = static_cast<std::uint8_t>(255 - 30 * d);
-                    pixels.setPixel(frame * 16 + x, y, rgba(255, heat, static_cast<std::uint8_t>(d < 2 ? 200 : 0)));
+                    pixels.setPixel(frame * 16 + x, y,
+                                    rgba(255, heat, static_cast<std::uint8_t>(d < 2 ? 200 : 0)));
                 }
             }
         }

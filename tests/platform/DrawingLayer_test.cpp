@@ -1,14 +1,12 @@
 // Pixel tests of the drawing layer in a real 448x576 OpenGL window (Xvfb + Mesa in CI), run
 // once with each renderer.
-#include "platform/DrawingLayer.hpp"
-
 #include "platform/BuiltinFiles.hpp"
+#include "platform/DrawingLayer.hpp"
 #include "platform/Stream.hpp"
 #include "support/TestGraphics.hpp"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace tarvex::platform {
 namespace {
@@ -53,13 +51,15 @@ protected:
     static Rgb3 unit(int x, int y) { return pixel(2 * x, 2 * y); }
 
     static ::testing::AssertionResult near(Rgb3 actual, Rgb3 expected, int tolerance = 1) {
-        if (std::abs(actual.r - expected.r) <= tolerance && std::abs(actual.g - expected.g) <= tolerance &&
+        if (std::abs(actual.r - expected.r) <= tolerance &&
+            std::abs(actual.g - expected.g) <= tolerance &&
             std::abs(actual.b - expected.b) <= tolerance) {
             return ::testing::AssertionSuccess();
         }
         return ::testing::AssertionFailure()
                << "(" << actual.r << ", " << actual.g << ", " << actual.b << ") is not within "
-               << tolerance << " of (" << expected.r << ", " << expected.g << ", " << expected.b << ")";
+               << tolerance << " of (" << expected.r << ", " << expected.g << ", " << expected.b
+               << ")";
     }
 
     static Ref<Image> solidImage(int width, int height, std::uint32_t color, int flags = 0) {
@@ -259,12 +259,16 @@ TEST_P(DrawingLayerTest, TextInkMatchesTheFontAtNineTenAndTwenty) {
             for (int gy = 0; gy < glyph.height; ++gy) {
                 for (int gx = 0; gx < glyph.width; ++gx) {
                     const bool ink = (atlas.pixel(font->atlas().frameLeft(0) + glyph.atlasX + gx,
-                                                            font->atlas().frameTop(0) + glyph.atlasY + gy) >> 24) != 0;
-                    const auto drawn = shot.pixel(pen + glyph.left + gx, y + glyph.top + gy) & 0xffffffu;
+                                                  font->atlas().frameTop(0) + glyph.atlasY + gy) >>
+                                      24) != 0;
+                    const auto drawn =
+                        shot.pixel(pen + glyph.left + gx, y + glyph.top + gy) & 0xffffffu;
                     if (ink) {
-                        ASSERT_EQ(drawn, 0x00ffffu) << "size " << size << " '" << c << "' " << gx << "," << gy;
+                        ASSERT_EQ(drawn, 0x00ffffu)
+                            << "size " << size << " '" << c << "' " << gx << "," << gy;
                     } else {
-                        ASSERT_NE(drawn, 0x00ffffu) << "size " << size << " '" << c << "' " << gx << "," << gy;
+                        ASSERT_NE(drawn, 0x00ffffu)
+                            << "size " << size << " '" << c << "' " << gx << "," << gy;
                     }
                 }
             }
@@ -300,7 +304,8 @@ TEST_P(DrawingLayerTest, GroupedDrawsLookExactlyLikeDrawsSentOneByOne) {
     const Pixmap single = scene(true);
     for (int y = 0; y < 100; ++y) {
         for (int x = 0; x < 100; ++x) {
-            ASSERT_EQ(grouped.pixel(x, y) & 0xffffffu, single.pixel(x, y) & 0xffffffu) << x << "," << y;
+            ASSERT_EQ(grouped.pixel(x, y) & 0xffffffu, single.pixel(x, y) & 0xffffffu)
+                << x << "," << y;
         }
     }
 }
@@ -332,8 +337,10 @@ TEST(DrawingLayerRenderers, AgreeOnAnUnrotatedScene) {
     Pixmap pixels(5, 4);
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 5; ++x) {
-            pixels.setPixel(x, y, rgba(static_cast<std::uint8_t>(50 * x), static_cast<std::uint8_t>(60 * y), 90,
-                                       static_cast<std::uint8_t>(40 + 50 * x)));
+            pixels.setPixel(x, y,
+                            rgba(static_cast<std::uint8_t>(50 * x),
+                                 static_cast<std::uint8_t>(60 * y), 90,
+                                 static_cast<std::uint8_t>(40 + 50 * x)));
         }
     }
     const auto image = Image::fromPixmap(pixels, 0);

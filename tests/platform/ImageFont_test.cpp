@@ -1,9 +1,7 @@
+#include "platform/BuiltinFiles.hpp"
 #include "platform/ImageFont.hpp"
 
-#include "platform/BuiltinFiles.hpp"
-
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace tarvex::platform {
@@ -60,8 +58,8 @@ TEST_F(SmallFont, TextWidthIsTheSumOfAdvances) {
     ASSERT_TRUE(font);
     EXPECT_EQ(font->textWidth(""), 0);
     EXPECT_EQ(font->textWidth("AA"), 12);
-    EXPECT_EQ(font->textWidth("A i"), font->glyph('A').advance + font->glyph(' ').advance +
-                                          font->glyph('i').advance);
+    EXPECT_EQ(font->textWidth("A i"),
+              font->glyph('A').advance + font->glyph(' ').advance + font->glyph('i').advance);
     EXPECT_EQ(font->glyph('i').advance, 2);
     for (int c = 32; c < 127; ++c) {
         EXPECT_GT(font->glyph(static_cast<unsigned char>(c)).advance, 0) << "character " << c;

@@ -1,5 +1,4 @@
 #include "platform/Image.hpp"
-
 #include "platform/Stream.hpp"
 #include "support/TestGraphics.hpp"
 

@@ -1,9 +1,7 @@
 #include "platform/Input.hpp"
-
 #include "platform/PlatformEvent.hpp"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace tarvex::platform {
@@ -104,9 +102,10 @@ TEST_F(InputTest, EveryChangeIsEmittedThroughTheEventHook) {
     deliverKeyUp(KEY_ESCAPE);
     deliverChar('q');
     deliverMouseMove(3, 4);
-    const std::vector<std::pair<int, int>> expected = {
-        {EVENT_KEYDOWN, KEY_ESCAPE}, {EVENT_KEYUP, KEY_ESCAPE}, {EVENT_KEYCHAR, 'q'},
-        {EVENT_MOUSEMOVE, 0}};
+    const std::vector<std::pair<int, int>> expected = {{EVENT_KEYDOWN, KEY_ESCAPE},
+                                                       {EVENT_KEYUP, KEY_ESCAPE},
+                                                       {EVENT_KEYCHAR, 'q'},
+                                                       {EVENT_MOUSEMOVE, 0}};
     EXPECT_EQ(_context.events, expected);
     EXPECT_EQ(mouse().x(), 3);
     EXPECT_EQ(mouse().y(), 4);

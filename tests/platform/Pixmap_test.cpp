@@ -1,10 +1,8 @@
 #include "platform/Pixmap.hpp"
-
 #include "support/TestGraphics.hpp"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -80,7 +78,8 @@ TEST(Png, MissingTruncatedOrCorruptDataGivesNull) {
     corrupt[bytes.size() / 2] ^= 0x5a;
     EXPECT_FALSE(decodePng(corrupt)) << "checksum mismatch";
     const std::string text = "this is not a png file at all";
-    EXPECT_FALSE(decodePng(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())));
+    EXPECT_FALSE(
+        decodePng(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())));
 }
 
 // A PNG header claiming the given size, with its checksum fixed, followed by a few bytes of

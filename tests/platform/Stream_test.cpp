@@ -1,10 +1,9 @@
 #include "platform/Stream.hpp"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace tarvex::platform {

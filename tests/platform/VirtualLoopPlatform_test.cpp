@@ -1,9 +1,7 @@
+#include "platform/Input.hpp"
 #include "platform/VirtualLoopPlatform.hpp"
 
-#include "platform/Input.hpp"
-
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace tarvex::platform {
@@ -28,8 +26,8 @@ TEST(VirtualLoopPlatform, SixtyHertzFramesAreSixteenOrSeventeenMillisecondsAndAd
 TEST(VirtualLoopPlatform, AWaitAfterALongFrameReturnsAtOnce) {
     VirtualLoopPlatform platform;
     auto timer = platform.createFrameTimer(60);
-    timer->wait(); // t = 16
-    platform.advance(50);    // a slow frame: t = 66, three ticks have passed
+    timer->wait();        // t = 16
+    platform.advance(50); // a slow frame: t = 66, three ticks have passed
     timer->wait();
     EXPECT_EQ(platform.milliseconds(), 66) << "no time passes: the tick is already due";
     timer->wait();

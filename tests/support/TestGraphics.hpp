@@ -6,9 +6,8 @@
 #include "platform/DrawingLayer.hpp"
 #include "platform/GraphicsContext.hpp"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace tarvex::testing {
@@ -21,11 +20,11 @@ public:
     static void close();
 };
 
-#define TARVEX_REQUIRE_WINDOW(variable, width, height)                                            \
-    std::string variable##Why;                                                                    \
-    auto variable = ::tarvex::testing::TestWindow::open(width, height, variable##Why);            \
-    if (!variable) {                                                                              \
-        GTEST_SKIP() << variable##Why;                                                            \
+#define TARVEX_REQUIRE_WINDOW(variable, width, height)                                             \
+    std::string variable##Why;                                                                     \
+    auto variable = ::tarvex::testing::TestWindow::open(width, height, variable##Why);             \
+    if (!variable) {                                                                               \
+        GTEST_SKIP() << variable##Why;                                                             \
     }
 
 class FakeContext : public platform::GraphicsContext {
@@ -58,8 +57,8 @@ private:
 class FakeGraphicsDriver : public platform::GraphicsDriver {
 public:
     [[nodiscard]] std::string name() const override { return "fake"; }
-    [[nodiscard]] Ref<platform::GraphicsContext> open(
-        const platform::ContextSettings& settings) override;
+    [[nodiscard]] Ref<platform::GraphicsContext>
+    open(const platform::ContextSettings& settings) override;
 
     bool fail = false;
     int opened = 0;
