@@ -23,9 +23,11 @@ struct ReleasedTextures {
     std::vector<TextureSlot> slots;
 };
 
+// Process-wide objects that images and windows still reach while static objects are being
+// destroyed at exit are created once and never destroyed.
 ReleasedTextures& released() {
-    static ReleasedTextures instance;
-    return instance;
+    static auto* instance = new ReleasedTextures;
+    return *instance;
 }
 
 } // namespace
@@ -37,8 +39,8 @@ void releaseTexture(const TextureSlot& slot) {
 }
 
 DrawingLayer& drawingLayer() {
-    static DrawingLayer instance;
-    return instance;
+    static auto* instance = new DrawingLayer;
+    return *instance;
 }
 
 DrawingLayer::DrawingLayer() {

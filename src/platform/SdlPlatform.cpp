@@ -29,9 +29,10 @@ struct Settings {
     std::shared_ptr<GraphicsDriver> driver;
 };
 
+// Never destroyed: windows held by static objects are closed after static destruction began.
 Settings& settings() {
-    static Settings instance;
-    return instance;
+    static auto* instance = new Settings;
+    return *instance;
 }
 
 bool initVideo() {

@@ -141,9 +141,10 @@ struct Schemes {
     std::map<std::string, std::shared_ptr<const std::vector<std::uint8_t>>, std::less<>> memory;
 };
 
+// Never destroyed, so that streams can still be opened while static objects are destroyed.
 Schemes& schemes() {
-    static Schemes instance;
-    return instance;
+    static auto* instance = new Schemes;
+    return *instance;
 }
 
 Ref<Stream> openIncbin(const std::string& name, int mode) {
