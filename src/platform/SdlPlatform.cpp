@@ -1,7 +1,6 @@
 // SDL2 backend: window with an OpenGL context, events, clock and frame timer.
 #include "platform/SdlPlatform.hpp"
 
-#include "core/TypeBuilder.hpp"
 #include "platform/DrawingLayer.hpp"
 #include "platform/GraphicsContext.hpp"
 #include "platform/Input.hpp"
@@ -13,11 +12,6 @@
 #include <mutex>
 
 namespace tarvex::platform {
-
-const Type& GraphicsContext::staticType() {
-    static const Type& type = TypeBuilder<GraphicsContext>("GraphicsContext").build();
-    return type;
-}
 
 namespace {
 
