@@ -2,6 +2,10 @@
 
 #include "core/TypeBuilder.hpp"
 #include "core/TypeRegistry.hpp"
+#include "platform/GraphicsContext.hpp"
+#include "platform/Image.hpp"
+#include "platform/ImageFont.hpp"
+#include "platform/Stream.hpp"
 
 #include <atomic>
 
@@ -35,7 +39,8 @@ std::int32_t allocateUserEventId(const std::string& /*description*/) {
 }
 
 void registerPlatformTypes() {
-    TypeRegistry::instance().add<PlatformEvent>();
+    TypeRegistry::instance()
+        .add<PlatformEvent, Stream, MemoryStream, FileStream, Image, ImageFont, GraphicsContext>();
 }
 
 } // namespace tarvex::platform
