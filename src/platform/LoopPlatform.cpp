@@ -1,5 +1,8 @@
 #include "platform/LoopPlatform.hpp"
 
+#include "platform/DrawingLayer.hpp"
+#include "platform/GraphicsContext.hpp"
+
 #include <chrono>
 #include <thread>
 
@@ -47,6 +50,12 @@ std::int64_t HeadlessLoopPlatform::milliseconds() {
 
 std::unique_ptr<FrameTimer> HeadlessLoopPlatform::createFrameTimer(int ticksPerSecond) {
     return std::make_unique<SleepingFrameTimer>(ticksPerSecond);
+}
+
+void LoopPlatform::closeGraphics() {
+    if (GraphicsContext* context = drawingLayer().context(); context != nullptr) {
+        context->close();
+    }
 }
 
 LoopPlatform& loopPlatform() {

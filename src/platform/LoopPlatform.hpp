@@ -24,8 +24,8 @@ public:
     [[nodiscard]] virtual std::unique_ptr<FrameTimer> createFrameTimer(int ticksPerSecond) = 0;
     // Shows the back buffer; sync 0 does not wait for the vertical blank.
     virtual void present(int sync) = 0;
-    // Closes the graphics device, if one is open.
-    virtual void closeGraphics() {}
+    // Closes the window the drawing layer draws into, if one is open.
+    virtual void closeGraphics();
 };
 
 // The installed platform (a headless steady-clock one until something else is installed).

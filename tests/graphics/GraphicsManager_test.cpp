@@ -5,6 +5,7 @@
 #include "graphics/TarvexGfx.hpp"
 #include "platform/DrawingLayer.hpp"
 #include "platform/Input.hpp"
+#include "platform/LoopPlatform.hpp"
 #include "support/TestGraphics.hpp"
 
 #include <gtest/gtest.h>
@@ -87,6 +88,17 @@ TEST_F(GraphicsSetUp, StartingAgainClosesTheOpenWindowFirst) {
     EXPECT_FALSE(manager->getDriver());
     EXPECT_EQ(platform::drawingLayer().context(), nullptr);
     manager->EndGraphics(); // closing twice is harmless
+}
+
+TEST_F(GraphicsSetUp, ApplicationShutdownClosesTheOpenWindow) {
+    auto manager = GraphicsManager::getInstance();
+    manager->setWidth(100).setHeight(80).setIsWindowed(true).setDriverType(0);
+    manager->startGraphics();
+    const auto window = manager->getDriver();
+    platform::loopPlatform().closeGraphics(); // what the application's shutdown() does
+    EXPECT_FALSE(window->isOpen());
+    EXPECT_EQ(platform::drawingLayer().context(), nullptr);
+    manager->EndGraphics();
 }
 
 TEST_F(GraphicsSetUp, MousePositionIsScaledToUnitsWhileEnabled) {
