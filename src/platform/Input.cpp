@@ -14,15 +14,6 @@ bool validButton(int button) {
     return button > 0 && button < Mouse::BUTTON_COUNT;
 }
 
-void emit(std::int32_t id, std::int32_t data, std::int32_t x = 0, std::int32_t y = 0) {
-    const auto event = std::make_shared<PlatformEvent>();
-    event->id = id;
-    event->data = data;
-    event->x = x;
-    event->y = y;
-    emitEvent(*event);
-}
-
 } // namespace
 
 int Keyboard::keyHit(int code) {
@@ -124,32 +115,32 @@ void deliverKeyDown(int code, bool repeat) {
     if (!repeat) {
         keyboard().press(code);
     }
-    emit(EVENT_KEYDOWN, code);
+    emitEvent(EVENT_KEYDOWN, code);
 }
 
 void deliverKeyUp(int code) {
     keyboard().release(code);
-    emit(EVENT_KEYUP, code);
+    emitEvent(EVENT_KEYUP, code);
 }
 
 void deliverChar(int character) {
     keyboard().type(character);
-    emit(EVENT_KEYCHAR, character);
+    emitEvent(EVENT_KEYCHAR, character);
 }
 
 void deliverMouseMove(int x, int y) {
     mouse().moveTo(x, y);
-    emit(EVENT_MOUSEMOVE, 0, x, y);
+    emitEvent(EVENT_MOUSEMOVE, 0, x, y);
 }
 
 void deliverMouseDown(int button) {
     mouse().press(button);
-    emit(EVENT_MOUSEDOWN, button, mouse().x(), mouse().y());
+    emitEvent(EVENT_MOUSEDOWN, button, mouse().x(), mouse().y());
 }
 
 void deliverMouseUp(int button) {
     mouse().release(button);
-    emit(EVENT_MOUSEUP, button, mouse().x(), mouse().y());
+    emitEvent(EVENT_MOUSEUP, button, mouse().x(), mouse().y());
 }
 
 } // namespace tarvex::platform

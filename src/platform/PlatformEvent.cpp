@@ -33,6 +33,15 @@ Object* emitEvent(PlatformEvent& event) {
     return eventHook().run(&event);
 }
 
+Object* emitEvent(std::int32_t id, std::int32_t data, std::int32_t x, std::int32_t y) {
+    const auto event = std::make_shared<PlatformEvent>();
+    event->id = id;
+    event->data = data;
+    event->x = x;
+    event->y = y;
+    return emitEvent(*event);
+}
+
 std::int32_t allocateUserEventId(const std::string& /*description*/) {
     static std::atomic<std::int32_t> next{EVENT_USEREVENT};
     return next++;

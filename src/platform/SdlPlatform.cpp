@@ -37,15 +37,6 @@ bool initVideo() {
     return SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
 }
 
-void emitSimple(std::int32_t id, std::int32_t data = 0, std::int32_t x = 0, std::int32_t y = 0) {
-    const auto event = std::make_shared<PlatformEvent>();
-    event->id = id;
-    event->data = data;
-    event->x = x;
-    event->y = y;
-    emitEvent(*event);
-}
-
 int mouseButtonOf(std::uint8_t sdlButton) {
     switch (sdlButton) {
     case SDL_BUTTON_LEFT:
@@ -113,16 +104,16 @@ void dispatch(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
         switch (event.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
-            emitSimple(EVENT_WINDOWCLOSE);
+            emitEvent(EVENT_WINDOWCLOSE);
             break;
         case SDL_WINDOWEVENT_MOVED:
-            emitSimple(EVENT_WINDOWMOVE, 0, event.window.data1, event.window.data2);
+            emitEvent(EVENT_WINDOWMOVE, 0, event.window.data1, event.window.data2);
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-            emitSimple(EVENT_WINDOWSIZE, 0, event.window.data1, event.window.data2);
+            emitEvent(EVENT_WINDOWSIZE, 0, event.window.data1, event.window.data2);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
-            emitSimple(EVENT_WINDOWACTIVATE);
+            emitEvent(EVENT_WINDOWACTIVATE);
             break;
         default:
             break;
@@ -130,7 +121,7 @@ void dispatch(const SDL_Event& event) {
         break;
     case SDL_QUIT:
         // A request, not an order: whoever listens decides.
-        emitSimple(EVENT_APPTERMINATE);
+        emitEvent(EVENT_APPTERMINATE);
         break;
     default:
         break;
