@@ -1,5 +1,7 @@
 #include "support/TestGraphics.hpp"
 
+#include <dlfcn.h>
+#include <glob.h>
 #include <ostream>
 
 namespace tarvex::testing {
@@ -12,7 +14,33 @@ Ref<platform::GraphicsContext>& shared() {
 
 } // namespace
 
+namespace {
+
+// Keeps the GL libraries and Mesa's software driver loaded until the process ends. The
+// driver is otherwise unloaded when the last window closes, and the leak checker then cannot
+// name the frames of the driver's own leftover allocations, so its suppressions cannot match.
+void pinGraphicsLibraries() {
+    static const bool pinned = [] {
+        const char* libraries[] = {"libGL.so.1", "libGLX_mesa.so.0", "libglapi.so.0"};
+        for (const char* library : libraries) {
+            dlopen(library, RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
+        }
+        glob_t drivers{};
+        if (glob("/usr/lib/*/dri/swrast_dri.so", 0, nullptr, &drivers) == 0) {
+            for (std::size_t i = 0; i < drivers.gl_pathc; ++i) {
+                dlopen(drivers.gl_pathv[i], RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
+            }
+        }
+        globfree(&drivers);
+        return true;
+    }();
+    (void)pinned;
+}
+
+} // namespace
+
 Ref<platform::GraphicsContext> TestWindow::open(int width, int height, std::string& why) {
+    pinGraphicsLibraries();
     auto& window = shared();
     if (window && window->isOpen() && window->width() == width && window->height() == height) {
         platform::drawingLayer().attach(window.get());
