@@ -22,28 +22,6 @@ TEST(GameSession, OnlyTextValuesReadAsTextAndNumbers) {
     EXPECT_EQ(session.getString("missing"), "");
 }
 
-TEST(GameSession, ReplacedRemovedAndClearedValuesAreReleased) {
-    GameSession session;
-    auto first = std::make_shared<Object>();
-    const std::weak_ptr<Object> firstAlive = first;
-    session.set("a", std::move(first));
-    session.set("a", TextObject::Create("1"));
-    EXPECT_TRUE(firstAlive.expired());
-
-    auto second = std::make_shared<Object>();
-    const std::weak_ptr<Object> secondAlive = second;
-    session.set("b", std::move(second));
-    session.remove("b");
-    EXPECT_TRUE(secondAlive.expired());
-
-    auto third = std::make_shared<Object>();
-    const std::weak_ptr<Object> thirdAlive = third;
-    session.set("c", std::move(third));
-    session.clear();
-    EXPECT_TRUE(thirdAlive.expired());
-    EXPECT_EQ(session.get("a"), nullptr);
-}
-
 class GameSessionClock : public ::testing::Test {
 protected:
     void TearDown() override { platform::setLoopPlatform(nullptr); }
