@@ -283,11 +283,10 @@ Ref<BrixGroup> BrixFile::readGroup(BrixByteReader& reader, std::int32_t depth) {
             }
             break;
         case '*':
-            if (quoted) {
-                value += '*';
-            } else if (previous == '/') {
+            // Between quotes a star is always text.
+            if (!quoted && previous == '/') {
                 collapseMultiComment(reader, true);
-            } else if (namePart) {
+            } else if (!quoted && namePart) {
                 arrayMark = true;
             } else {
                 value += '*';
