@@ -37,9 +37,14 @@ std::int64_t clockMilliseconds() {
     return platform::loopPlatform().milliseconds();
 }
 
-Ref<DebugLogger>& currentLogger() {
-    static Ref<DebugLogger> logger;
-    return logger;
+struct CurrentLogger {
+    std::mutex mutex;
+    Ref<DebugLogger> logger;
+};
+
+CurrentLogger& currentLogger() {
+    static CurrentLogger current;
+    return current;
 }
 
 } // namespace
@@ -138,13 +143,18 @@ void DebugLogger::write(const std::string& message, std::int32_t level) {
     entry->Level = level;
     entry->Date = localTimeText("%d %b %Y");
     entry->Time = localTimeText("%H:%M:%S");
-    _entries.push_back(entry);
+    {
+        const std::lock_guard lock(_mutex);
+        _entries.push_back(entry);
+    }
+    // Published outside the lock: a subscriber may write to the log again.
     if (_enableHooks) {
         _hook->run(entry.get());
     }
 }
 
 void DebugLogger::startTimer(const std::string& name) {
+    const std::lock_guard lock(_mutex);
     auto& timer = _timers[name];
     if (!timer) {
         timer = DebugTimer::Create(name);
@@ -153,6 +163,7 @@ void DebugLogger::startTimer(const std::string& name) {
 }
 
 void DebugLogger::stopTimer(const std::string& name) {
+    const std::lock_guard lock(_mutex);
     const auto found = _timers.find(name);
     if (found == _timers.end()) {
         throw Error("Timer " + name + " not found");
@@ -160,12 +171,19 @@ void DebugLogger::stopTimer(const std::string& name) {
     found->second->Stop();
 }
 
+std::vector<Ref<DebugLogEntry>> DebugLogger::entries() const {
+    const std::lock_guard lock(_mutex);
+    return _entries;
+}
+
 Ref<DebugTimer> DebugLogger::findTimer(const std::string& name) const {
+    const std::lock_guard lock(_mutex);
     const auto found = _timers.find(name);
     return found == _timers.end() ? nullptr : found->second;
 }
 
 void DebugLogger::setField(const std::string& name, ObjectRef value) {
+    const std::lock_guard lock(_mutex);
     _fields[name] = std::move(value);
 }
 
@@ -189,6 +207,7 @@ std::string DebugLogger::GetLevelText(std::int32_t level) {
 }
 
 std::string DebugLogger::toXml(const std::string& stylesheet) const {
+    const std::lock_guard lock(_mutex);
     std::ostringstream out;
     const auto line = [&out](const std::string& text) { out << text << '\n'; };
     line("<?xml version=\"1.0\"?>");
@@ -252,37 +271,41 @@ bool XmlDebugLogSerializer::saveToFile(const DebugLogger& log, const std::string
 }
 
 void TarvexFramework::enableLogging(std::int32_t level) {
-    currentLogger() = DebugLogger::Create(level);
+    auto logger = DebugLogger::Create(level);
+    const std::lock_guard lock(currentLogger().mutex);
+    currentLogger().logger = std::move(logger);
 }
 
 void TarvexFramework::disableLogging() {
-    currentLogger().reset();
+    const std::lock_guard lock(currentLogger().mutex);
+    currentLogger().logger.reset();
 }
 
-DebugLogger* TarvexFramework::logger() {
-    return currentLogger().get();
+Ref<DebugLogger> TarvexFramework::logger() {
+    const std::lock_guard lock(currentLogger().mutex);
+    return currentLogger().logger;
 }
 
 void TarvexFramework::saveLog(const std::string& fileName, const std::string& stylesheet) {
-    if (auto* log = logger()) {
+    if (const auto log = logger()) {
         log->saveXml(fileName, stylesheet);
     }
 }
 
 void TarvexFramework::logMessage(const std::string& message, std::int32_t level) {
-    if (auto* log = logger()) {
+    if (const auto log = logger()) {
         log->write(message, level);
     }
 }
 
 void TarvexFramework::startDebugTimer(const std::string& name) {
-    if (auto* log = logger()) {
+    if (const auto log = logger()) {
         log->startTimer(name);
     }
 }
 
 void TarvexFramework::stopDebugTimer(const std::string& name) {
-    if (auto* log = logger()) {
+    if (const auto log = logger()) {
         log->stopTimer(name);
     }
 }

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,7 @@ public:
     std::int64_t m_TimerBuffer = 0; // clock at the last start; 0 when stopped
 };
 
+// Safe to use from the loading screen's worker thread and the main thread at once.
 class DebugLogger : public Object {
     TARVEX_OBJECT(DebugLogger, Object)
 public:
@@ -73,10 +75,12 @@ public:
     [[nodiscard]] static std::string _getBuildMode() { return "Release"; }
     [[nodiscard]] static std::string GetLevelText(std::int32_t level);
 
-    [[nodiscard]] const std::vector<Ref<DebugLogEntry>>& entries() const { return _entries; }
+    // Copies, so that another thread may go on writing.
+    [[nodiscard]] std::vector<Ref<DebugLogEntry>> entries() const;
     [[nodiscard]] Ref<DebugTimer> findTimer(const std::string& name) const;
 
 private:
+    mutable std::mutex _mutex;
     std::vector<Ref<DebugLogEntry>> _entries;
     std::map<std::string, Ref<DebugTimer>> _timers;
     std::shared_ptr<Hook> _hook;
@@ -112,7 +116,7 @@ public:
     // Creates a new logger, replacing any earlier one.
     static void enableLogging(std::int32_t level);
     static void disableLogging();
-    [[nodiscard]] static DebugLogger* logger();
+    [[nodiscard]] static Ref<DebugLogger> logger();
     static void saveLog(const std::string& fileName, const std::string& stylesheet);
     static void logMessage(const std::string& message, std::int32_t level);
     static void startDebugTimer(const std::string& name);

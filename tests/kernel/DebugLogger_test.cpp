@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
+#include <thread>
 
 namespace tarvex {
 namespace {
@@ -136,6 +137,32 @@ TEST_F(DebugLoggerTest, MessagesArePublishedOnTheLoggersHook) {
     logger->write("one", 1);
     logger->enableHooks(false).write("two", 1);
     EXPECT_EQ(published, (std::vector<std::string>{"one"}));
+}
+
+} // namespace
+} // namespace tarvex
+
+namespace tarvex {
+namespace {
+
+TEST(DebugLoggerThreads, AWorkerThreadMayTimeWhileTheMainThreadWrites) {
+    TarvexFramework::enableLogging(DebugLogger::DEBUG_LEVEL_ALL);
+    const auto logger = TarvexFramework::logger();
+    logger->enablePlatformDebugLog(false);
+    constexpr int ROUNDS = 2000;
+    std::thread worker([] {
+        for (int i = 0; i < ROUNDS; ++i) {
+            TarvexFramework::startDebugTimer("BrixFile.load");
+            TarvexFramework::stopDebugTimer("BrixFile.load");
+        }
+    });
+    for (int i = 0; i < ROUNDS; ++i) {
+        TarvexFramework::logMessage("frame", DebugLogger::DEBUG_LEVEL_LOW);
+    }
+    worker.join();
+    EXPECT_EQ(logger->entries().size(), static_cast<std::size_t>(ROUNDS));
+    EXPECT_EQ(logger->findTimer("BrixFile.load")->Calls, ROUNDS);
+    TarvexFramework::disableLogging();
 }
 
 } // namespace
