@@ -8,8 +8,10 @@
 //     mixer.mix(frames);                      // on the audio thread, or in a test
 //
 // play() and the channel setters run on the main thread; mix() on the audio thread. One mutex
-// guards the channel list, held by play() just long enough to add a channel; mix() never
-// allocates or frees memory (finished channels are dropped by the next play()).
+// guards the channel list: mix() holds it while it fills a buffer (tens of microseconds for a
+// device buffer), play() just long enough to add a channel; the channel setters are atomic and
+// take no lock. mix() never allocates or frees memory: finished channels are dropped by the
+// next play().
 #pragma once
 
 #include "platform/AudioChannel.hpp"
