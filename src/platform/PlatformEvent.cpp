@@ -2,9 +2,12 @@
 
 #include "core/TypeBuilder.hpp"
 #include "core/TypeRegistry.hpp"
+#include "platform/AudioChannel.hpp"
+#include "platform/AudioDevice.hpp"
 #include "platform/GraphicsContext.hpp"
 #include "platform/Image.hpp"
 #include "platform/ImageFont.hpp"
+#include "platform/Sound.hpp"
 #include "platform/Stream.hpp"
 
 #include <atomic>
@@ -49,7 +52,8 @@ std::int32_t allocateUserEventId(const std::string& /*description*/) {
 
 void registerPlatformTypes() {
     TypeRegistry::instance()
-        .add<PlatformEvent, Stream, MemoryStream, FileStream, Image, ImageFont, GraphicsContext>();
+        .add<PlatformEvent, Stream, MemoryStream, FileStream, Image, ImageFont, GraphicsContext,
+             Sound, AudioChannel, AudioDevice>();
 }
 
 } // namespace tarvex::platform
