@@ -9,29 +9,12 @@
 #include "entities/EntityTypes.hpp"
 #include "entities/SystemManager.hpp"
 #include "entities/World.hpp"
+#include "support/AllocationCounter.hpp"
 
 #include <atomic>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <new>
-
-namespace {
-std::atomic<std::int64_t> allocationCount{0};
-} // namespace
-
-void* operator new(std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t /*size*/) noexcept {
-    std::free(memory);
-}
 
 namespace tarvex {
 namespace {
@@ -192,11 +175,11 @@ void WorldStep(benchmark::State& state) {
     }
     world.execute(STEP); // the bodies join the systems
 
-    const std::int64_t allocationsBefore = allocationCount.load();
+    const std::int64_t allocationsBefore = tarvex::bench::allocationCount();
     for (auto _ : state) {
         world.execute(STEP);
     }
-    const std::int64_t allocations = allocationCount.load() - allocationsBefore;
+    const std::int64_t allocations = tarvex::bench::allocationCount() - allocationsBefore;
     const double perEntityAndSystem = static_cast<double>(count) * 3;
     state.counters["per_entity_system"] =
         benchmark::Counter(perEntityAndSystem * static_cast<double>(state.iterations()),
@@ -219,7 +202,7 @@ void EntityChurn(benchmark::State& state) {
     std::int64_t stepAllocations = 0;
     std::int64_t allAllocations = 0;
     auto churn = [&](bool measure) {
-        const std::int64_t start = allocationCount.load();
+        const std::int64_t start = tarvex::bench::allocationCount();
         for (std::int32_t i = 0; i < count; ++i) {
             auto entity = world.createEntity();
             entity->addComponent(std::make_shared<Body>());
@@ -227,19 +210,19 @@ void EntityChurn(benchmark::State& state) {
             entity->addComponent(std::make_shared<Sprite>());
             entity->refresh();
         }
-        std::int64_t before = allocationCount.load();
+        std::int64_t before = tarvex::bench::allocationCount();
         world.execute(STEP);
-        std::int64_t inSteps = allocationCount.load() - before;
+        std::int64_t inSteps = tarvex::bench::allocationCount() - before;
         const EntityManager& entities = *world.getEntityManager();
         for (std::int32_t id = 1; id <= count; ++id) {
             world.deleteEntity(entities.getEntity(id).get());
         }
-        before = allocationCount.load();
+        before = tarvex::bench::allocationCount();
         world.execute(STEP);
-        inSteps += allocationCount.load() - before;
+        inSteps += tarvex::bench::allocationCount() - before;
         if (measure) {
             stepAllocations += inSteps;
-            allAllocations += allocationCount.load() - start;
+            allAllocations += tarvex::bench::allocationCount() - start;
         }
     };
     churn(false); // the first round grows the pool and the tables

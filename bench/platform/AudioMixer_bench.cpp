@@ -5,6 +5,7 @@
 //     bench_platform --benchmark_counters_tabular=true
 #include "platform/AudioMixer.hpp"
 #include "platform/Sound.hpp"
+#include "support/AllocationCounter.hpp"
 
 #include <atomic>
 #include <benchmark/benchmark.h>
@@ -12,24 +13,6 @@
 #include <cstdlib>
 #include <new>
 #include <vector>
-
-namespace {
-std::atomic<std::int64_t> allocationCount{0};
-} // namespace
-
-void* operator new(std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t /*size*/) noexcept {
-    std::free(memory);
-}
 
 namespace {
 
@@ -61,11 +44,11 @@ template <class Sample> void mixSixteenChannels(benchmark::State& state) {
     std::vector<Sample> buffer(2 * 1024);
     std::int64_t allocations = 0;
     for (auto _ : state) {
-        const auto before = allocationCount.load();
+        const auto before = tarvex::bench::allocationCount();
         for (int frames = 0; frames < 44100; frames += 1024) {
             mixer.mix(std::span(buffer));
         }
-        allocations += allocationCount.load() - before;
+        allocations += tarvex::bench::allocationCount() - before;
         benchmark::DoNotOptimize(buffer.data());
     }
     state.counters["allocations"] =
