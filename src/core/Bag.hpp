@@ -75,8 +75,7 @@ public:
     }
 
     [[nodiscard]] const Ref<T>& get(std::int32_t i) const {
-        static const Ref<T> none;
-        return (i < 0 || i >= _size) ? none : _objects[static_cast<std::size_t>(i)];
+        return (i < 0 || i >= _size) ? _none : _objects[static_cast<std::size_t>(i)];
     }
 
     void add(Ref<T> object) {
@@ -220,6 +219,9 @@ public:
     [[nodiscard]] auto end() const { return _objects.begin() + _size; }
 
 private:
+    // The answer for positions out of range; a class member, so lookups need no guard check.
+    static inline const Ref<T> _none;
+
     std::int32_t _size = 0;
     std::vector<Ref<T>> _objects; // its length is the capacity; unused slots hold null
 };

@@ -7,10 +7,10 @@
 namespace tarvex {
 namespace {
 
-// Name -> identifier and identifier -> name, both as text, for the life of the process.
+// Name -> identifier and back, for the life of the process.
 struct EventNames {
-    std::map<std::string, std::string> idByName;
-    std::map<std::string, std::string> nameById;
+    std::map<std::string, std::int32_t> idByName;
+    std::map<std::int32_t, std::string> nameById;
 };
 
 EventNames& eventNames() {
@@ -45,17 +45,17 @@ std::int32_t GameEventMapper::getEventId(const std::string& name) {
     auto& names = eventNames();
     const auto found = names.idByName.find(name);
     if (found != names.idByName.end()) {
-        return std::stoi(found->second);
+        return found->second;
     }
     const std::int32_t id = platform::allocateUserEventId(name);
-    names.idByName[name] = std::to_string(id);
-    names.nameById[std::to_string(id)] = name;
+    names.idByName[name] = id;
+    names.nameById[id] = name;
     return id;
 }
 
 std::string GameEventMapper::getEventName(std::int32_t id) {
     const auto& names = eventNames();
-    const auto found = names.nameById.find(std::to_string(id));
+    const auto found = names.nameById.find(id);
     return found == names.nameById.end() ? std::string() : found->second;
 }
 
