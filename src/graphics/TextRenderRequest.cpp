@@ -175,10 +175,22 @@ std::string TextRenderRequest::_wrapText(const std::string& text) {
     std::string result;
     std::string line;
     std::string word;
+    // `line` already ends in a space; the test adds one more before the word. A word that does
+    // not fit starts a new line, unless it is the first of its line (no empty lines).
+    const auto fits = [&] {
+        return line.empty() || static_cast<float>(_measure(line + " " + word)) <= _width;
+    };
+    // The last word of a line (before "\n" or at the end) is tested like every other word, so
+    // that it cannot run past the box.
+    const auto breakBeforeLastWord = [&] {
+        if (!word.empty() && !fits()) {
+            result += line + "\n";
+            line.clear();
+        }
+    };
     for (const char c : text) {
         if (c == ' ') {
-            // `line` already ends in a space; the test adds one more before the word.
-            if (static_cast<float>(_measure(line + " " + word)) <= _width) {
+            if (fits()) {
                 line += word + " ";
             } else {
                 result += line + "\n";
@@ -186,6 +198,7 @@ std::string TextRenderRequest::_wrapText(const std::string& text) {
             }
             word.clear();
         } else if (c == '\n') {
+            breakBeforeLastWord();
             result += line + word + "\n";
             line.clear();
             word.clear();
@@ -193,6 +206,7 @@ std::string TextRenderRequest::_wrapText(const std::string& text) {
             word += c;
         }
     }
+    breakBeforeLastWord();
     return result + line + word;
 }
 

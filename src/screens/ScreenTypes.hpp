@@ -1,5 +1,5 @@
-// Registration of the screen classes with the type registry, called once at start-up after
-// the kernel's and the graphics module's.
+// Registration of the screen classes with the type registry (after the graphics classes and
+// the layers below them), called once at start-up; safe to call again.
 #pragma once
 
 namespace tarvex {
