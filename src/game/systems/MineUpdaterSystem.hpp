@@ -1,0 +1,15 @@
+// Floats, flashes and explodes the mines. Its behaviour is still to come: for now it only takes
+// its place in the gameplay screen's system order.
+#pragma once
+
+#include "entities/EntityProcessingSystem.hpp"
+
+namespace tarvex::game {
+
+class MineUpdaterSystem : public EntityProcessingSystem {
+    TARVEX_OBJECT(MineUpdaterSystem, EntityProcessingSystem)
+public:
+    void processEntity(Entity& /*entity*/) override {}
+};
+
+} // namespace tarvex::game

@@ -1,0 +1,15 @@
+// Fires the submarines' missiles. Its behaviour is still to come: for now it only takes its place
+// in the gameplay screen's system order.
+#pragma once
+
+#include "entities/EntityProcessingSystem.hpp"
+
+namespace tarvex::game {
+
+class SubmarineAiSystem : public EntityProcessingSystem {
+    TARVEX_OBJECT(SubmarineAiSystem, EntityProcessingSystem)
+public:
+    void processEntity(Entity& /*entity*/) override {}
+};
+
+} // namespace tarvex::game

@@ -1,0 +1,15 @@
+// Trails bubbles behind the submarines' propellers. Its behaviour is still to come: for now it
+// only takes its place in the gameplay screen's system order.
+#pragma once
+
+#include "entities/EntityProcessingSystem.hpp"
+
+namespace tarvex::game {
+
+class SubmarineBubblesSystem : public EntityProcessingSystem {
+    TARVEX_OBJECT(SubmarineBubblesSystem, EntityProcessingSystem)
+public:
+    void processEntity(Entity& /*entity*/) override {}
+};
+
+} // namespace tarvex::game
