@@ -63,7 +63,16 @@ void registerGameTypes() {
                  DetectedComponent, FishComponent, MineComponent, MineLayerComponent,
                  CloudComponent, PlayerFragmentComponent, ScoreFlyoffComponent>();
     registry.add<GameEntityFactory>();
-    registry.add<BodyMovementSystem, ChargeBubblesSystem, ChargeHitsFloorSystem, CloudUpdaterSystem, DamageTimerSystem, EntityLifespanSystem, ExplosionCollisionSystem, FishMovementSystem, FishSpawnerSystem, LabelLoaderSystem, LabelSweeperSystem, MineUpdaterSystem, MissileCollisionSystem, ParticleGeneratorSystem, ParticleInitializerSystem, ParticleSweeperSystem, PlaneAiSystem, PlaneSpawnerSystem, PlayerDestroyedSystem, PlayerFragmentSystem, PlayerHealthSystem, PlayerInputSystem, ResourceLoaderSystem, ResourceSweeperSystem, ScoreFlyoffSystem, SinkingSubmarineSystem, SonarDetectionSystem, SonarWaveSystem, SubmarineAiSystem, SubmarineBubblesSystem, SubmarineSpawnerSystem, SubmarineWrapperSystem, TextBodyMovementSystem>();
+    registry
+        .add<BodyMovementSystem, ChargeBubblesSystem, ChargeHitsFloorSystem, CloudUpdaterSystem,
+             DamageTimerSystem, EntityLifespanSystem, ExplosionCollisionSystem, FishMovementSystem,
+             FishSpawnerSystem, LabelLoaderSystem, LabelSweeperSystem, MineUpdaterSystem,
+             MissileCollisionSystem, ParticleGeneratorSystem, ParticleInitializerSystem,
+             ParticleSweeperSystem, PlaneAiSystem, PlaneSpawnerSystem, PlayerDestroyedSystem,
+             PlayerFragmentSystem, PlayerHealthSystem, PlayerInputSystem, ResourceLoaderSystem,
+             ResourceSweeperSystem, ScoreFlyoffSystem, SinkingSubmarineSystem, SonarDetectionSystem,
+             SonarWaveSystem, SubmarineAiSystem, SubmarineBubblesSystem, SubmarineSpawnerSystem,
+             SubmarineWrapperSystem, TextBodyMovementSystem>();
 }
 
 } // namespace tarvex::game

@@ -37,8 +37,8 @@ void BodyComponent::stop() {
 }
 
 void BodyComponent::setImage(const Ref<ImageResource>& imageResource) {
-    _sprite = graphics::ImageSprite::Create(imageResource ? imageResource->getImage() : nullptr,
-                                            0, 0);
+    _sprite =
+        graphics::ImageSprite::Create(imageResource ? imageResource->getImage() : nullptr, 0, 0);
 }
 
 std::int32_t BodyComponent::getWidth() const {

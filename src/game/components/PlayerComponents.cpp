@@ -5,11 +5,10 @@
 namespace tarvex::game {
 
 const Type& PlayerComponent::staticType() {
-    static const Type& type =
-        TypeBuilder<PlayerComponent>("PlayerComponent")
-            .meta("name", "player")
-            .field("_isDroppingCharge", &PlayerComponent::_isDroppingCharge)
-            .build();
+    static const Type& type = TypeBuilder<PlayerComponent>("PlayerComponent")
+                                  .meta("name", "player")
+                                  .field("_isDroppingCharge", &PlayerComponent::_isDroppingCharge)
+                                  .build();
     return type;
 }
 
@@ -38,10 +37,9 @@ const Type& SmokeComponent::staticType() {
 }
 
 const Type& PlayerFragmentComponent::staticType() {
-    static const Type& type =
-        TypeBuilder<PlayerFragmentComponent>("PlayerFragmentComponent")
-            .meta("name", "player_fragment")
-            .build();
+    static const Type& type = TypeBuilder<PlayerFragmentComponent>("PlayerFragmentComponent")
+                                  .meta("name", "player_fragment")
+                                  .build();
     return type;
 }
 

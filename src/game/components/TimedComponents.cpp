@@ -20,11 +20,10 @@ Ref<LifespanComponent> LifespanComponent::Create(float milliseconds) {
 }
 
 const Type& RecentlyDamagedComponent::staticType() {
-    static const Type& type =
-        TypeBuilder<RecentlyDamagedComponent>("RecentlyDamagedComponent")
-            .meta("name", "recently_damaged")
-            .field("damage_timer", &RecentlyDamagedComponent::damage_timer)
-            .build();
+    static const Type& type = TypeBuilder<RecentlyDamagedComponent>("RecentlyDamagedComponent")
+                                  .meta("name", "recently_damaged")
+                                  .field("damage_timer", &RecentlyDamagedComponent::damage_timer)
+                                  .build();
     return type;
 }
 
@@ -35,10 +34,9 @@ Ref<RecentlyDamagedComponent> RecentlyDamagedComponent::Create(float millisecond
 }
 
 const Type& ScoreFlyoffComponent::staticType() {
-    static const Type& type =
-        TypeBuilder<ScoreFlyoffComponent>("ScoreFlyoffComponent")
-            .meta("name", "score_flyoff")
-            .build();
+    static const Type& type = TypeBuilder<ScoreFlyoffComponent>("ScoreFlyoffComponent")
+                                  .meta("name", "score_flyoff")
+                                  .build();
     return type;
 }
 

@@ -12,7 +12,7 @@ public:
     // Deleted once `milliseconds` old.
     [[nodiscard]] static Ref<LifespanComponent> Create(float milliseconds);
 
-    float delete_after = 0; // ms of age at which the entity is deleted
+    float delete_after = 0;  // ms of age at which the entity is deleted
     float _current_time = 0; // ms of age so far
 };
 

@@ -25,11 +25,10 @@ const Type& MineComponent::staticType() {
 }
 
 const Type& MineLayerComponent::staticType() {
-    static const Type& type =
-        TypeBuilder<MineLayerComponent>("MineLayerComponent")
-            .meta("name", "mine_layer")
-            .field("has_dropped_mine", &MineLayerComponent::has_dropped_mine)
-            .build();
+    static const Type& type = TypeBuilder<MineLayerComponent>("MineLayerComponent")
+                                  .meta("name", "mine_layer")
+                                  .field("has_dropped_mine", &MineLayerComponent::has_dropped_mine)
+                                  .build();
     return type;
 }
 

@@ -8,21 +8,20 @@
 namespace tarvex::game {
 
 const Type& GameLevelResource::staticType() {
-    static const Type& type =
-        TypeBuilder<GameLevelResource>("GameLevelResource")
-            .meta("resource_type", "game_level")
-            .field("_levelNumber", &GameLevelResource::_levelNumber)
-            .field("_stageNumber", &GameLevelResource::_stageNumber)
-            .field("_timeOfDay", &GameLevelResource::_timeOfDay)
-            .field("_enemiesToDestroy", &GameLevelResource::_enemiesToDestroy)
-            .field("_timeLimit", &GameLevelResource::_timeLimit)
-            .field("_numberOfFish", &GameLevelResource::_numberOfFish)
-            .field("_speedMultiplier", &GameLevelResource::_speedMultiplier)
-            .field("_totalCharges", &GameLevelResource::_totalCharges)
-            .field("_totalSonars", &GameLevelResource::_totalSonars)
-            .field("_mineFrequency", &GameLevelResource::_mineFrequency)
-            .field("_enemyAggression", &GameLevelResource::_enemyAggression)
-            .build();
+    static const Type& type = TypeBuilder<GameLevelResource>("GameLevelResource")
+                                  .meta("resource_type", "game_level")
+                                  .field("_levelNumber", &GameLevelResource::_levelNumber)
+                                  .field("_stageNumber", &GameLevelResource::_stageNumber)
+                                  .field("_timeOfDay", &GameLevelResource::_timeOfDay)
+                                  .field("_enemiesToDestroy", &GameLevelResource::_enemiesToDestroy)
+                                  .field("_timeLimit", &GameLevelResource::_timeLimit)
+                                  .field("_numberOfFish", &GameLevelResource::_numberOfFish)
+                                  .field("_speedMultiplier", &GameLevelResource::_speedMultiplier)
+                                  .field("_totalCharges", &GameLevelResource::_totalCharges)
+                                  .field("_totalSonars", &GameLevelResource::_totalSonars)
+                                  .field("_mineFrequency", &GameLevelResource::_mineFrequency)
+                                  .field("_enemyAggression", &GameLevelResource::_enemyAggression)
+                                  .build();
     return type;
 }
 

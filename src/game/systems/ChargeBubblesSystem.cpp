@@ -5,9 +5,11 @@
 namespace tarvex::game {
 
 const Type& ChargeBubblesSystem::staticType() {
-    static const Type& type = TypeBuilder<ChargeBubblesSystem>("ChargeBubblesSystem")
-                                  .meta("component_types", "DepthChargeComponent, BodyComponent, ParticleGeneratorComponent")
-                                  .build();
+    static const Type& type =
+        TypeBuilder<ChargeBubblesSystem>("ChargeBubblesSystem")
+            .meta("component_types",
+                  "DepthChargeComponent, BodyComponent, ParticleGeneratorComponent")
+            .build();
     return type;
 }
 

@@ -8,12 +8,11 @@
 namespace tarvex::game {
 
 const Type& EntityLifespanSystem::staticType() {
-    static const Type& type =
-        TypeBuilder<EntityLifespanSystem>("EntityLifespanSystem")
-            .meta("component_types", "LifespanComponent")
-            .field("_lifespanLookup", &EntityLifespanSystem::_lifespanLookup,
-                   {{"component_type", "LifespanComponent"}})
-            .build();
+    static const Type& type = TypeBuilder<EntityLifespanSystem>("EntityLifespanSystem")
+                                  .meta("component_types", "LifespanComponent")
+                                  .field("_lifespanLookup", &EntityLifespanSystem::_lifespanLookup,
+                                         {{"component_type", "LifespanComponent"}})
+                                  .build();
     return type;
 }
 

@@ -5,8 +5,7 @@
 namespace tarvex::game {
 
 const Type& FishSpawnerSystem::staticType() {
-    static const Type& type = TypeBuilder<FishSpawnerSystem>("FishSpawnerSystem")
-                                  .build();
+    static const Type& type = TypeBuilder<FishSpawnerSystem>("FishSpawnerSystem").build();
     return type;
 }
 

@@ -5,8 +5,7 @@
 namespace tarvex::game {
 
 const Type& PlaneSpawnerSystem::staticType() {
-    static const Type& type = TypeBuilder<PlaneSpawnerSystem>("PlaneSpawnerSystem")
-                                  .build();
+    static const Type& type = TypeBuilder<PlaneSpawnerSystem>("PlaneSpawnerSystem").build();
     return type;
 }
 

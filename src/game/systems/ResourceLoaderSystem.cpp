@@ -9,15 +9,14 @@
 namespace tarvex::game {
 
 const Type& ResourceLoaderSystem::staticType() {
-    static const Type& type = TypeBuilder<ResourceLoaderSystem>("ResourceLoaderSystem")
-                                  .meta("component_types", "BodyComponent")
-                                  .field("_bodyLookup", &ResourceLoaderSystem::_bodyLookup,
-                                         {{"component_type", "BodyComponent"}})
-                                  .field("_resourceDb", &ResourceLoaderSystem::_resourceDb,
-                                         {{"autoload_service", "1"}})
-                                  .field("_renderer", &ResourceLoaderSystem::_renderer,
-                                         {{"autoload_service", "1"}})
-                                  .build();
+    static const Type& type =
+        TypeBuilder<ResourceLoaderSystem>("ResourceLoaderSystem")
+            .meta("component_types", "BodyComponent")
+            .field("_bodyLookup", &ResourceLoaderSystem::_bodyLookup,
+                   {{"component_type", "BodyComponent"}})
+            .field("_resourceDb", &ResourceLoaderSystem::_resourceDb, {{"autoload_service", "1"}})
+            .field("_renderer", &ResourceLoaderSystem::_renderer, {{"autoload_service", "1"}})
+            .build();
     return type;
 }
 

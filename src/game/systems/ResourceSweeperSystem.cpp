@@ -6,13 +6,13 @@
 namespace tarvex::game {
 
 const Type& ResourceSweeperSystem::staticType() {
-    static const Type& type = TypeBuilder<ResourceSweeperSystem>("ResourceSweeperSystem")
-                                  .meta("component_types", "BodyComponent")
-                                  .field("_bodyLookup", &ResourceSweeperSystem::_bodyLookup,
-                                         {{"component_type", "BodyComponent"}})
-                                  .field("_renderer", &ResourceSweeperSystem::_renderer,
-                                         {{"autoload_service", "1"}})
-                                  .build();
+    static const Type& type =
+        TypeBuilder<ResourceSweeperSystem>("ResourceSweeperSystem")
+            .meta("component_types", "BodyComponent")
+            .field("_bodyLookup", &ResourceSweeperSystem::_bodyLookup,
+                   {{"component_type", "BodyComponent"}})
+            .field("_renderer", &ResourceSweeperSystem::_renderer, {{"autoload_service", "1"}})
+            .build();
     return type;
 }
 

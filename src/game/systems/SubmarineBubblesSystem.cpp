@@ -5,9 +5,10 @@
 namespace tarvex::game {
 
 const Type& SubmarineBubblesSystem::staticType() {
-    static const Type& type = TypeBuilder<SubmarineBubblesSystem>("SubmarineBubblesSystem")
-                                  .meta("component_types", "PropellerComponent, ParticleGeneratorComponent")
-                                  .build();
+    static const Type& type =
+        TypeBuilder<SubmarineBubblesSystem>("SubmarineBubblesSystem")
+            .meta("component_types", "PropellerComponent, ParticleGeneratorComponent")
+            .build();
     return type;
 }
 

@@ -5,8 +5,7 @@
 namespace tarvex::game {
 
 const Type& SubmarineSpawnerSystem::staticType() {
-    static const Type& type = TypeBuilder<SubmarineSpawnerSystem>("SubmarineSpawnerSystem")
-                                  .build();
+    static const Type& type = TypeBuilder<SubmarineSpawnerSystem>("SubmarineSpawnerSystem").build();
     return type;
 }
 
