@@ -1,7 +1,7 @@
-#include "AudioTestData.hpp"
 #include "platform/AudioMixer.hpp"
 #include "platform/OggStream.hpp"
 #include "platform/Sound.hpp"
+#include "support/AudioTestData.hpp"
 
 #include <cmath>
 #include <gtest/gtest.h>
