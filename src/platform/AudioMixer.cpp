@@ -13,7 +13,12 @@ Ref<AudioChannel> AudioMixer::play(const Ref<Sound>& sound) {
     if (!sound || sound->frameCount() == 0 || sound->sampleRate() <= 0) {
         return nullptr;
     }
+    // Made before the lock is taken: a streamed sound's decoder is opened here, so the audio
+    // thread never waits on it.
     auto channel = std::make_shared<AudioChannel>(sound);
+    if (!channel->isPlaying()) {
+        return nullptr;
+    }
     _dropFinished();
     const std::lock_guard lock(_mutex);
     _channels.push_back(channel);
