@@ -1,8 +1,10 @@
 #include "game/GameTypes.hpp"
 
+#include "audio/AudioTypes.hpp"
 #include "core/TypeRegistry.hpp"
 #include "entities/EntityTypes.hpp"
 #include "game/GameEntityFactory.hpp"
+#include "game/app/DepthrunGame.hpp"
 #include "game/components/BodyComponent.hpp"
 #include "game/components/EnemyComponents.hpp"
 #include "game/components/ParticleGeneratorComponent.hpp"
@@ -12,6 +14,11 @@
 #include "game/components/WeaponComponents.hpp"
 #include "game/components/WildlifeComponents.hpp"
 #include "game/resources/GameLevelResource.hpp"
+#include "game/screens/GameOverScreen.hpp"
+#include "game/screens/GameplayScreen.hpp"
+#include "game/screens/Overlays.hpp"
+#include "game/screens/PreloadScreen.hpp"
+#include "game/screens/TitleScreen.hpp"
 #include "game/systems/BodyMovementSystem.hpp"
 #include "game/systems/ChargeBubblesSystem.hpp"
 #include "game/systems/ChargeHitsFloorSystem.hpp"
@@ -54,6 +61,7 @@ void registerGameTypes() {
     registerEntityTypes();
     registerScreenTypes(); // graphics and resources below it
     registerSessionTypes();
+    registerAudioTypes();
     auto& registry = TypeRegistry::instance();
     registry.add<GameLevelResource>();
     registry.add<BodyComponent, TextBodyComponent, ParticleGeneratorComponent, PlayerComponent,
@@ -62,7 +70,9 @@ void registerGameTypes() {
                  LifespanComponent, SubmarineComponent, PropellerComponent, MissileComponent,
                  DetectedComponent, FishComponent, MineComponent, MineLayerComponent,
                  CloudComponent, PlayerFragmentComponent, ScoreFlyoffComponent>();
-    registry.add<GameEntityFactory>();
+    registry.add<GameEntityFactory, DepthrunGame>();
+    registry.add<PreloadScreen, TitleScreen, GameplayScreen, GameOverScreen, BaseOverlay,
+                 LevelIntroOverlay, LevelCompleteOverlay, MissionFailedOverlay>();
     registry
         .add<BodyMovementSystem, ChargeBubblesSystem, ChargeHitsFloorSystem, CloudUpdaterSystem,
              DamageTimerSystem, EntityLifespanSystem, ExplosionCollisionSystem, FishMovementSystem,
