@@ -1,0 +1,39 @@
+// The game played by hand while its keys are written down (`depthrun --record FILE`). The
+// game runs exactly as the scripted-play harness runs it, so the file replays in
+// `depthrun-play --keys FILE` to the same game: the random numbers come from a seed written at
+// the top of the file, the game clock moves by whole frames of 1000/60 ms (the window still
+// waits for real time between frames), and the loading screen is given the same frames as in
+// the harness.
+#pragma once
+
+#include "platform/LoopPlatform.hpp"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace tarvex::game::harness {
+
+// A loop platform that waits like another one but whose clock counts whole frames.
+class FrameStepPlatform : public platform::LoopPlatform {
+public:
+    explicit FrameStepPlatform(std::shared_ptr<platform::LoopPlatform> inner)
+        : _inner(std::move(inner)) {}
+
+    [[nodiscard]] std::int64_t milliseconds() override { return _now; }
+    [[nodiscard]] std::unique_ptr<platform::FrameTimer>
+    createFrameTimer(int ticksPerSecond) override;
+    void present(int sync) override { _inner->present(sync); }
+    void closeGraphics() override { _inner->closeGraphics(); }
+
+private:
+    friend class FrameStepTimer;
+    std::shared_ptr<platform::LoopPlatform> _inner;
+    std::int64_t _now = 0;
+};
+
+// Plays the game in its window until it ends, then writes the keys to `path`; answers the
+// program's exit status. Raises an Error when the recording cannot be written.
+int playRecordedGame(const std::string& path, std::uint32_t seed);
+
+} // namespace tarvex::game::harness
