@@ -3,6 +3,7 @@
 #include "entities/EntityManager.hpp"
 #include "entities/GroupManager.hpp"
 #include "entities/TagManager.hpp"
+#include "game/components/BodyComponent.hpp"
 #include "game/components/PlayerComponents.hpp"
 #include "game/screens/GameplayScreen.hpp"
 
@@ -149,9 +150,14 @@ std::string playReport(const GameRunner& runner, std::int64_t frames) {
     out << "},\n";
 
     const auto* health = player != nullptr ? player->getComponentAs<HealthComponent>() : nullptr;
+    const auto* body = player != nullptr ? player->getComponentAs<BodyComponent>() : nullptr;
     if (health != nullptr) {
         out << "  \"player\": {\"health\": " << decimal(health->current_health)
-            << ", \"max_health\": " << decimal(health->max_health) << "}\n";
+            << ", \"max_health\": " << decimal(health->max_health);
+        if (body != nullptr) {
+            out << ", \"x\": " << decimal(body->x_pos) << ", \"y\": " << decimal(body->y_pos);
+        }
+        out << "}\n";
     } else {
         out << "  \"player\": null\n";
     }

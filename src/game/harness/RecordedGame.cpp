@@ -3,6 +3,7 @@
 #include "game/app/GameRunner.hpp"
 #include "game/harness/HarnessTypes.hpp"
 #include "game/harness/KeyRecorder.hpp"
+#include "game/harness/PlayReport.hpp"
 #include "platform/SdlPlatform.hpp"
 
 namespace tarvex::game::harness {
@@ -31,31 +32,37 @@ std::unique_ptr<platform::FrameTimer> FrameStepPlatform::createFrameTimer(int ti
     return std::make_unique<FrameStepTimer>(*this, ticksPerSecond);
 }
 
-int playRecordedGame(const std::string& path, std::uint32_t seed) {
+std::optional<int> recordGame(GameRunnerOptions options, KeyRecorder& recorder,
+                              std::string* report) {
     registerHarnessTypes();
+    options.platform = std::make_shared<FrameStepPlatform>(std::move(options.platform));
+    options.seed = recorder.script().seed.value_or(options.seed);
+    GameRunner runner(options);
+    const auto ended = [&runner] {
+        return runner.exitStatus().has_value() || runner.game().isFinished();
+    };
+    // Keys pressed while loading reach the title's first frame.
+    recorder.setFrame(0);
+    while (!ended() && !runner.runUntilTitle(1)) {
+    }
+    std::int64_t frame = 0;
+    for (; !ended(); ++frame) {
+        // Input arrives while a frame waits for its time and is seen by the next frame.
+        recorder.setFrame(frame + 1);
+        runner.runFrames(1);
+    }
+    if (report != nullptr) {
+        *report = playReport(runner, frame);
+    }
+    return runner.exitStatus();
+}
+
+int playRecordedGame(const std::string& path, std::uint32_t seed) {
     auto recorder = std::make_shared<KeyRecorder>(seed);
     GameRunnerOptions options;
-    options.platform =
-        std::make_shared<FrameStepPlatform>(std::make_shared<platform::SdlLoopPlatform>());
-    options.seed = seed;
+    options.platform = std::make_shared<platform::SdlLoopPlatform>();
     options.audioDriver = "FreeAudio";
-    std::optional<int> status;
-    {
-        GameRunner runner(options);
-        const auto ended = [&runner] {
-            return runner.exitStatus().has_value() || runner.game().isFinished();
-        };
-        // Keys pressed while loading reach the title's first frame.
-        recorder->setFrame(0);
-        while (!ended() && !runner.runUntilTitle(1)) {
-        }
-        for (std::int64_t frame = 0; !ended(); ++frame) {
-            // Input arrives while a frame waits for its time and is seen by the next frame.
-            recorder->setFrame(frame + 1);
-            runner.runFrames(1);
-        }
-        status = runner.exitStatus();
-    }
+    const auto status = recordGame(options, *recorder);
     recorder->save(path);
     return status.value_or(0);
 }

@@ -6,10 +6,12 @@
 // the harness.
 #pragma once
 
+#include "game/app/GameRunner.hpp"
 #include "platform/LoopPlatform.hpp"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tarvex::game::harness {
@@ -31,6 +33,15 @@ private:
     std::shared_ptr<platform::LoopPlatform> _inner;
     std::int64_t _now = 0;
 };
+
+class KeyRecorder;
+
+// Runs the game of `options` (its platform wrapped in a FrameStepPlatform, its seed that of
+// the recorder) until it ends, with the recorder listening; answers the exit status asked for,
+// if any, and the harness's report of the end in `report` when given. playRecordedGame does
+// this on the real window; tests give it a virtual platform.
+std::optional<int> recordGame(GameRunnerOptions options, KeyRecorder& recorder,
+                              std::string* report = nullptr);
 
 // Plays the game in its window until it ends, then writes the keys to `path`; answers the
 // program's exit status. Raises an Error when the recording cannot be written.
