@@ -119,8 +119,9 @@ Ref<Entity> GameEntityFactory::createSpash(float x, float y, std::int32_t count,
     return nullptr;
 }
 
-void GameEntityFactory::createExplosion(float x, float y, std::int32_t spread, std::int32_t count,
-                                        bool /*flag*/) {
+std::vector<Ref<Entity>> GameEntityFactory::createExplosion(float x, float y, std::int32_t spread,
+                                                            std::int32_t count, bool /*flag*/) {
+    std::vector<Ref<Entity>> pieces;
     const auto half = static_cast<float>(spread / 2); // NOLINT(bugprone-integer-division)
     const auto range = static_cast<float>(spread);
     for (std::int32_t i = 1; i <= count; ++i) {
@@ -137,7 +138,9 @@ void GameEntityFactory::createExplosion(float x, float y, std::int32_t spread, s
         piece->addComponent(explosion);
         piece->addComponent(body);
         piece->refresh();
+        pieces.push_back(piece);
     }
+    return pieces;
 }
 
 } // namespace tarvex::game

@@ -12,6 +12,7 @@
 #include "entities/World.hpp"
 
 #include <cstdint>
+#include <vector>
 
 namespace tarvex::game {
 
@@ -33,9 +34,10 @@ public:
     // A one-off burst of `count` water drops; answers null.
     static Ref<Entity> createSpash(float x, float y, std::int32_t count, float width);
     // `count` explosion pieces scattered over a square of `spread` around (x, y), each playing
-    // one of the eight explosion animations. The flag does not change the result.
-    static void createExplosion(float x, float y, std::int32_t spread, std::int32_t count,
-                                bool flag);
+    // one of the eight explosion animations; answers the pieces. The flag does not change the
+    // result.
+    static std::vector<Ref<Entity>> createExplosion(float x, float y, std::int32_t spread,
+                                                    std::int32_t count, bool flag);
 
 private:
     static void _createEmitter(float x, float y, std::int32_t width, std::int32_t height,

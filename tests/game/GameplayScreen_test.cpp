@@ -111,8 +111,8 @@ TEST_F(GameplayScreenTest, ChargeAllowanceEndsTheLevelAndShowsInTheDisplay) {
     EXPECT_EQ(gameplay()->getState(), GameplayScreen::STATE_PLAYING);
     session->increaseChargesDropped(1);
     runner->runFrames(1);
-    EXPECT_EQ(gameplay()->getState(), GameplayScreen::STATE_LEVEL_OVER)
-        << "all charges used, though no submarine was destroyed";
+    EXPECT_EQ(gameplay()->getState(), GameplayScreen::STATE_LEVEL_FAILED)
+        << "all charges used and none in the water, but no submarine destroyed: failed";
 }
 
 TEST_F(GameplayScreenTest, WonAndExpiredInOneFrameEndsFailed) {

@@ -31,6 +31,9 @@ class ExplosionComponent : public EntityComponent {
 public:
     bool damages_player = false;
     bool damages_enemy = true;
+    // Unique id of the depth charge whose blast this piece belongs to (0: none), so that the
+    // submarines one blast destroys are counted together. Internal state, not a data field.
+    std::int64_t _blast = 0;
 };
 
 // Marks a destroyed submarine.

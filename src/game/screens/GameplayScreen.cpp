@@ -7,6 +7,7 @@
 #include "game/app/GameData.hpp"
 #include "game/app/ProcessExit.hpp"
 #include "game/components/BodyComponent.hpp"
+#include "game/components/WeaponComponents.hpp"
 #include "game/components/WildlifeComponents.hpp"
 #include "game/screens/GameOverScreen.hpp"
 #include "game/screens/Overlays.hpp"
@@ -356,11 +357,28 @@ bool GameplayScreen::victoryConditionsReached() const {
     if (!level) {
         return false;
     }
-    if (_sessionDb->getInt("current_level.destroyed_subs") >= level->getEnemiesToDestroy()) {
-        return true;
+    return _sessionDb->getInt("current_level.destroyed_subs") >= level->getEnemiesToDestroy();
+}
+
+bool GameplayScreen::_chargesExhausted() const {
+    const auto level = _currentLevel();
+    if (!level || level->getTotalCharges() == 0 ||
+        _sessionDb->getChargesDroppedThisLevel() < level->getTotalCharges()) {
+        return false;
     }
-    return level->getTotalCharges() > 0 &&
-           _sessionDb->getInt("current_level.used_charges") >= level->getTotalCharges();
+    const auto* charges = _entityManager->getEntitiesWithComponentName("depth_charge");
+    if (charges != nullptr && !charges->isEmpty()) {
+        return false;
+    }
+    const auto* pieces = _entityManager->getEntitiesWithComponentName("explosion");
+    for (std::int32_t i = 0; pieces != nullptr && i < pieces->getSize(); ++i) {
+        const auto& piece = pieces->get(i);
+        const auto* explosion = piece ? piece->getComponentAs<ExplosionComponent>() : nullptr;
+        if (explosion != nullptr && explosion->damages_enemy) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void GameplayScreen::removeOverlay() {
@@ -435,6 +453,8 @@ void GameplayScreen::updatePlayState() {
     // Each test acts on its own: a level won and lost in the same frame ends failed.
     if (victoryConditionsReached()) {
         enterState(STATE_LEVEL_OVER);
+    } else if (_chargesExhausted()) {
+        enterState(STATE_LEVEL_FAILED);
     }
     if (_entityManager->getEntityByTag("player") == nullptr) {
         enterState(STATE_LEVEL_FAILED);

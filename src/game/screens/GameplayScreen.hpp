@@ -88,6 +88,9 @@ public:
 
 private:
     [[nodiscard]] Ref<GameLevelResource> _currentLevel() const;
+    // A level with limited charges is lost once every charge is used and the last blast is
+    // over (no charge in the water, no blast piece left that could still hit a submarine).
+    [[nodiscard]] bool _chargesExhausted() const;
     void _addSystems();
     void _createClouds();
     void _stopPlay();

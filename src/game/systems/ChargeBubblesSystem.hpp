@@ -1,5 +1,5 @@
-// Keeps each depth charge's bubble emitter on the charge. Its behaviour is still to come: for now
-// it only takes its place in the gameplay screen's system order.
+// Keeps a falling depth charge's bubble trail on the charge: the trail's emitter follows the
+// charge's body every step.
 #pragma once
 
 #include "entities/EntityProcessingSystem.hpp"
@@ -9,7 +9,11 @@ namespace tarvex::game {
 class ChargeBubblesSystem : public EntityProcessingSystem {
     TARVEX_OBJECT(ChargeBubblesSystem, EntityProcessingSystem)
 public:
-    void processEntity(Entity& /*entity*/) override {}
+    void processEntity(Entity& entity) override;
+
+private:
+    Ref<ComponentType> _generatorLookup;
+    Ref<ComponentType> _bodyLookup;
 };
 
 } // namespace tarvex::game

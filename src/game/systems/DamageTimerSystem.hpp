@@ -1,5 +1,5 @@
-// Counts down the damage immunity of recently damaged entities every 33 ms. Its behaviour is still
-// to come: for now it only takes its place in the gameplay screen's system order.
+// Counts down the damage immunity of recently damaged entities, by the 33 ms interval each time
+// it elapses (not by the real time passed), and ends it once the timer runs out.
 #pragma once
 
 #include "entities/IntervalEntitySystem.hpp"
@@ -9,8 +9,13 @@ namespace tarvex::game {
 class DamageTimerSystem : public IntervalEntityProcessingSystem {
     TARVEX_OBJECT(DamageTimerSystem, IntervalEntityProcessingSystem)
 public:
-    DamageTimerSystem() : IntervalEntityProcessingSystem(33.0F) {}
-    void processEntity(Entity& /*entity*/) override {}
+    static constexpr float INTERVAL = 33;
+
+    DamageTimerSystem() : IntervalEntityProcessingSystem(INTERVAL) {}
+    void processEntity(Entity& entity) override;
+
+private:
+    Ref<ComponentType> _damagedLookup;
 };
 
 } // namespace tarvex::game

@@ -1,5 +1,6 @@
-// Breaks the boat into fragments once its health is gone. Its behaviour is still to come: for now
-// it only takes its place in the gameplay screen's system order.
+// Breaks the boat apart once its health is gone: four fragments, drifting apart and sinking at
+// slightly different rates, take its place and the boat entity is deleted. The gameplay screen
+// sees the missing "player" tag and fails the mission.
 #pragma once
 
 #include "entities/EntityProcessingSystem.hpp"
@@ -9,7 +10,15 @@ namespace tarvex::game {
 class PlayerDestroyedSystem : public EntityProcessingSystem {
     TARVEX_OBJECT(PlayerDestroyedSystem, EntityProcessingSystem)
 public:
-    void processEntity(Entity& /*entity*/) override {}
+    static constexpr std::int32_t FRAGMENTS = 4;
+    static constexpr float FRAGMENT_SPACING = 12;
+
+    void processEntity(Entity& entity) override;
+
+private:
+    Ref<ComponentType> _bodyLookup;
+    Ref<ComponentType> _healthLookup;
+    Ref<ComponentType> _destroyedLookup;
 };
 
 } // namespace tarvex::game

@@ -1,5 +1,6 @@
-// Turns the boat's smoke and fire on as it loses health. Its behaviour is still to come: for now
-// it only takes its place in the gameplay screen's system order.
+// Shows the boat's damage: its smoke emitter smokes from the first lost health point, its fire
+// emitter burns from the third, both thicker the worse it gets, and both follow the boat. Once
+// the boat is gone they stop.
 #pragma once
 
 #include "entities/EntityProcessingSystem.hpp"
@@ -9,7 +10,16 @@ namespace tarvex::game {
 class PlayerHealthSystem : public EntityProcessingSystem {
     TARVEX_OBJECT(PlayerHealthSystem, EntityProcessingSystem)
 public:
-    void processEntity(Entity& /*entity*/) override {}
+    static constexpr float FULL_FREQUENCY = 0.7F;
+    static constexpr float FREQUENCY_PER_POINT = 1.0F / 50; // less frequent for each point lost
+    static constexpr float FIRE_BELOW = 2;                  // health at which the fire starts
+
+    void processEntity(Entity& entity) override;
+
+private:
+    Ref<ComponentType> _generatorLookup;
+    Ref<ComponentType> _bodyLookup;
+    Ref<ComponentType> _healthLookup;
 };
 
 } // namespace tarvex::game

@@ -1,5 +1,5 @@
-// Fades revealed submarines back out. Its behaviour is still to come: for now it only takes its
-// place in the gameplay screen's system order.
+// Fades a submarine revealed by sonar back out, a little every step; once it is invisible again
+// it is no longer marked as detected and a later pulse can reveal it anew.
 #pragma once
 
 #include "entities/EntityProcessingSystem.hpp"
@@ -9,7 +9,13 @@ namespace tarvex::game {
 class SonarDetectionSystem : public EntityProcessingSystem {
     TARVEX_OBJECT(SonarDetectionSystem, EntityProcessingSystem)
 public:
-    void processEntity(Entity& /*entity*/) override {}
+    static constexpr float FADE_PER_STEP = 0.001F;
+
+    void processEntity(Entity& entity) override;
+
+private:
+    Ref<ComponentType> _detectedLookup;
+    Ref<ComponentType> _bodyLookup;
 };
 
 } // namespace tarvex::game
