@@ -1,5 +1,5 @@
-// Wraps clouds that drift off the left edge back in on the right. Its behaviour is still to come:
-// for now it only takes its place in the gameplay screen's system order.
+// Wraps the clouds: one that has drifted wholly past the left edge comes back just beyond the
+// right edge (up to 10 units out).
 #pragma once
 
 #include "entities/EntityProcessingSystem.hpp"
@@ -9,7 +9,10 @@ namespace tarvex::game {
 class CloudUpdaterSystem : public EntityProcessingSystem {
     TARVEX_OBJECT(CloudUpdaterSystem, EntityProcessingSystem)
 public:
-    void processEntity(Entity& /*entity*/) override {}
+    void processEntity(Entity& entity) override;
+
+private:
+    Ref<ComponentType> _bodyLookup;
 };
 
 } // namespace tarvex::game

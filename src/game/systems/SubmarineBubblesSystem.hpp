@@ -1,5 +1,6 @@
-// Trails bubbles behind the submarines' propellers. Its behaviour is still to come: for now it
-// only takes its place in the gameplay screen's system order.
+// Keeps each submarine's propeller (a bubble emitter) at the submarine's stern, 6 units below
+// its top: the left end of a submarine travelling right, the right end of one travelling left.
+// A propeller whose submarine is gone is deleted.
 #pragma once
 
 #include "entities/EntityProcessingSystem.hpp"
@@ -9,7 +10,13 @@ namespace tarvex::game {
 class SubmarineBubblesSystem : public EntityProcessingSystem {
     TARVEX_OBJECT(SubmarineBubblesSystem, EntityProcessingSystem)
 public:
-    void processEntity(Entity& /*entity*/) override {}
+    void processEntity(Entity& entity) override;
+
+private:
+    Ref<ComponentType> _generatorLookup;
+    Ref<ComponentType> _bodyLookup;
+    Ref<ComponentType> _subLookup;
+    Ref<ComponentType> _propellerLookup;
 };
 
 } // namespace tarvex::game

@@ -1,0 +1,138 @@
+#include "EnemySystemsFixture.hpp"
+
+#include "core/Random.hpp"
+#include "entities/EntityManager.hpp"
+#include "entities/GroupManager.hpp"
+#include "game/GameEntityFactory.hpp"
+#include "game/GameTypes.hpp"
+#include "game/components/EnemyComponents.hpp"
+#include "game/components/PlayerComponents.hpp"
+#include "graphics/VirtualScreenResolution.hpp"
+#include "platform/Stream.hpp"
+
+#include <algorithm>
+#include <map>
+
+namespace tarvex::game::testing {
+
+namespace {
+
+struct Size {
+    std::int32_t width;
+    std::int32_t height;
+};
+
+// The cell sizes of the shipped art.
+Size sizeOf(const std::string& spriteName) {
+    static const std::map<std::string, Size, std::less<>> sizes = {
+        {"depthrun.objects.player", {48, 16}},
+        {"depthrun.objects.submarine_left", {32, 12}},
+        {"depthrun.objects.submarine_right", {32, 12}},
+        {"depthrun.objects.missile", {6, 10}},
+        {"depthrun.objects.mine", {9, 9}},
+        {"depthrun.objects.mine_layer", {26, 12}},
+        {"depthrun.objects.fish", {12, 7}},
+        {"depthrun.backgrounds.day.clouds", {48, 18}},
+    };
+    const auto found = sizes.find(spriteName);
+    return found != sizes.end() ? found->second : Size{8, 8};
+}
+
+void giveSprite(BodyComponent& body) {
+    const Size size = sizeOf(body.sprite_name);
+    body._setSprite(graphics::ImageSprite::Create(
+        platform::Image::fromPixmap(platform::Pixmap(size.width, size.height)),
+        static_cast<std::int32_t>(body.x_pos), static_cast<std::int32_t>(body.y_pos)));
+    body.getSprite()->setPosition(body.x_pos, body.y_pos);
+    body.getSprite()->SetAlpha(body.sprite_alpha);
+}
+
+} // namespace
+
+EnemySystemsTest::EnemySystemsTest() {
+    registerGameTypes();
+    graphics::VirtualScreenResolution::getInstance()->setDimensions(224, 288);
+    kernel->addService(nullptr, session);
+    kernel->addService(&AudioService::staticType(), audio);
+    kernel->addService(nullptr, effects);
+    kernel->addService(nullptr, entities);
+    GameEntityFactory::setWorld(entities->getWorld());
+    Random::seed(12);
+    session->resetGameplayState();
+    session->resetCurrentLevelState();
+}
+
+EnemySystemsTest::~EnemySystemsTest() {
+    GameEntityFactory::setWorld(nullptr);
+}
+
+void EnemySystemsTest::step(float delta) {
+    const auto& live = entities->getWorld()->getEntityManager()->getActiveEntities();
+    for (std::int32_t i = 0; i < live.getSize(); ++i) {
+        const auto& entity = live.get(i);
+        auto* body = entity ? entity->getComponentAs<BodyComponent>() : nullptr;
+        if (body != nullptr && !body->getSprite()) {
+            giveSprite(*body);
+        }
+    }
+    entities->update(delta);
+}
+
+Ref<Entity> EnemySystemsTest::body(const std::string& spriteName, float x, float y) {
+    auto entity = entities->createEntity();
+    auto component = std::make_shared<BodyComponent>();
+    component->sprite_name = spriteName;
+    component->x_pos = x;
+    component->y_pos = y;
+    giveSprite(*component);
+    entity->addComponent(component);
+    entity->refresh();
+    return entity;
+}
+
+Ref<Entity> EnemySystemsTest::submarine(std::uint8_t direction, float x, float y) {
+    auto entity =
+        body(direction == SubmarineComponent::DIRECTION_LEFT ? "depthrun.objects.submarine_left"
+                                                             : "depthrun.objects.submarine_right",
+             x, y);
+    entity->setGroup("enemies");
+    auto sub = std::make_shared<SubmarineComponent>();
+    sub->direction = direction;
+    entity->addComponent(sub);
+    entity->refresh();
+    return entity;
+}
+
+Ref<Entity> EnemySystemsTest::boat(float x, float y) {
+    auto player = body("depthrun.objects.player", x, y);
+    player->setTag("player");
+    player->addComponent(std::make_shared<PlayerComponent>());
+    player->refresh();
+    return player;
+}
+
+Ref<GameLevelResource> EnemySystemsTest::useLevel(const std::string& fields) {
+    static int serial = 0;
+    const std::string name = "enemy-level-" + std::to_string(++serial) + ".brix";
+    const std::string text = "[resources]\n{\n    namespace = test.levels;\n"
+                             "    [t:resource, n:level] { type = game_level; level_number = 1; "
+                             "stage_number = 1; " +
+                             fields + " }\n}\n";
+    platform::registerMemoryFile(name, std::vector<std::uint8_t>(text.begin(), text.end()));
+    _levels = std::make_shared<ResourceManager>();
+    _levels->loadResources("memory::" + name, true);
+    auto level = std::dynamic_pointer_cast<GameLevelResource>(
+        _levels->getResource("test.levels.level", false));
+    session->set("current_level", level);
+    return level;
+}
+
+std::string EnemySystemsTest::groupOf(const Ref<Entity>& entity) const {
+    return entities->getWorld()->getGroupManager()->getGroupOf(entity.get());
+}
+
+long EnemySystemsTest::played(const std::string& sound) const {
+    return std::count(audio->played.begin(), audio->played.end(), sound);
+}
+
+} // namespace tarvex::game::testing
