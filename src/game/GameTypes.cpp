@@ -13,11 +13,15 @@
 #include "game/components/TimedComponents.hpp"
 #include "game/components/WeaponComponents.hpp"
 #include "game/components/WildlifeComponents.hpp"
+#include "game/particles/BaseParticle.hpp"
+#include "game/particles/ParticleList.hpp"
+#include "game/particles/ParticlesRequest.hpp"
 #include "game/resources/GameLevelResource.hpp"
 #include "game/screens/GameOverScreen.hpp"
 #include "game/screens/GameplayScreen.hpp"
 #include "game/screens/Overlays.hpp"
 #include "game/screens/PreloadScreen.hpp"
+#include "game/screens/SimpleTimer.hpp"
 #include "game/screens/TitleScreen.hpp"
 #include "game/systems/BodyMovementSystem.hpp"
 #include "game/systems/ChargeBubblesSystem.hpp"
@@ -71,6 +75,9 @@ void registerGameTypes() {
                  DetectedComponent, FishComponent, MineComponent, MineLayerComponent,
                  CloudComponent, PlayerFragmentComponent, ScoreFlyoffComponent>();
     registry.add<GameEntityFactory, DepthrunGame>();
+    // Particle classes are made by name ("BubbleParticle") for their emitters.
+    registry.add<BaseParticle, BaseWobblyParticle, WaterSplashParticle, BubbleParticle,
+                 FireParticle, SmokeParticle, ParticleList, ParticlesRequest, SimpleTimer>();
     registry.add<PreloadScreen, TitleScreen, GameplayScreen, GameOverScreen, BaseOverlay,
                  LevelIntroOverlay, LevelCompleteOverlay, MissionFailedOverlay>();
     registry

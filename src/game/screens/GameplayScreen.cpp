@@ -51,6 +51,9 @@
 #include "platform/Input.hpp"
 
 #include <array>
+#include <functional>
+#include <string_view>
+#include <vector>
 
 namespace tarvex::game {
 
@@ -68,16 +71,40 @@ constexpr float CLOUD_ALPHA = 0.75F;
 constexpr std::array<const char*, 4> PLAY_SYSTEMS = {"PlayerInputSystem", "SubmarineSpawnerSystem",
                                                      "SubmarineAiSystem", "PlaneSpawnerSystem"};
 
-const char* timeOfDayName(std::uint8_t timeOfDay) {
+// What each time of day looks and sounds like.
+struct TimeOfDayLook {
+    const char* sky;
+    const char* sea;
+    const char* clouds;
+    float musicVolume;
+    float musicRate;
+};
+
+constexpr TimeOfDayLook SUNNY_LOOK = {"depthrun.backgrounds.day.sky",
+                                      "depthrun.backgrounds.day.sea",
+                                      "depthrun.backgrounds.day.clouds", 1.0F, 1.0F};
+constexpr TimeOfDayLook SUNSET_LOOK = {"depthrun.backgrounds.sunset.sky",
+                                       "depthrun.backgrounds.sunset.sea",
+                                       "depthrun.backgrounds.sunset.clouds", 0.8F, 1.0F};
+constexpr TimeOfDayLook NIGHT_LOOK = {"depthrun.backgrounds.night.sky",
+                                      "depthrun.backgrounds.night.sea",
+                                      "depthrun.backgrounds.night.clouds", 0.5F, 0.9F};
+
+const TimeOfDayLook& lookOf(std::uint8_t timeOfDay) {
     switch (timeOfDay) {
     case GameLevelResource::LEVEL_TYPE_SUNSET:
-        return "sunset";
+        return SUNSET_LOOK;
     case GameLevelResource::LEVEL_TYPE_NIGHT:
-        return "night";
+        return NIGHT_LOOK;
     default:
-        return "day";
+        return SUNNY_LOOK;
     }
 }
+
+constexpr float MUSIC_CHANGE_MS = 1000;
+// 29 ticks bring the incoming alpha to 1; the limit of 30 is never reached.
+constexpr float TRANSITION_TICK_MS = 64;
+constexpr std::int32_t TRANSITION_TICK_LIMIT = 30;
 
 } // namespace
 
@@ -101,6 +128,7 @@ const Type& GameplayScreen::staticType() {
             .field("_bgMoon", &S::_bgMoon)
             .field("_skyTransition", &S::_skyTransition)
             .field("_seaTransition", &S::_seaTransition)
+            .field("_timeOfDayTransition", &S::_timeOfDayTransition)
             .field("_state", &S::_state)
             .field("_overlay", &S::_overlay)
             .field("_currentTimeOfDay", &S::_currentTimeOfDay)
@@ -329,6 +357,10 @@ void GameplayScreen::render(float delta) {
 
 void GameplayScreen::updateTimer(float delta) {
     _timer.update(delta);
+    // A local reference: the last tick drops the screen's own.
+    if (const auto transition = _timeOfDayTransition) {
+        transition->update(delta);
+    }
 }
 
 void GameplayScreen::updateUi() {
@@ -497,17 +529,137 @@ void GameplayScreen::updateLevelFailedState() {
 }
 
 void GameplayScreen::changeTimeOfDay() {
-    rebuildBackground();
+    const auto level = _currentLevel();
+    const std::uint8_t timeOfDay =
+        level ? level->getTimeOfDay() : GameLevelResource::LEVEL_TYPE_SUNNY;
+    const TimeOfDayLook& look = lookOf(timeOfDay);
+    _skyTransition->setImage(_getImageResource(look.sky), 0);
+    _seaTransition->setImage(_getImageResource(look.sea), 0);
+    if (_audioDb) {
+        _audioDb->fadeMusicTo(look.musicVolume, MUSIC_CHANGE_MS);
+        _audioDb->changeRateTo(look.musicRate, MUSIC_CHANGE_MS);
+    }
+    if (timeOfDay == GameLevelResource::LEVEL_TYPE_NIGHT) {
+        _bgMoon->SetAlpha(0);
+        _bgMoon->show();
+    }
+    for (const auto& incoming : {_skyTransition, _seaTransition}) {
+        incoming->SetAlpha(0);
+        incoming->show();
+    }
+    // Each cloud gets an unseen copy in the new colours that drifts with it and fades in.
+    if (const Bag<Entity>* clouds = _entityManager->getEntitiesInGroup("clouds")) {
+        // Copy first: the group's bag may grow while copies are being made.
+        std::vector<Ref<Entity>> originals;
+        for (std::int32_t i = 0; i < clouds->getSize(); ++i) {
+            if (const auto& cloud = clouds->get(i)) {
+                originals.push_back(cloud);
+            }
+        }
+        for (const auto& cloud : originals) {
+            const auto* body = cloud->getComponentAs<BodyComponent>();
+            if (body == nullptr) {
+                continue;
+            }
+            auto copy = _entityManager->createEntity();
+            copy->setGroup("cloud_transitions");
+            copy->addComponent(std::make_shared<CloudComponent>());
+            auto copyBody = std::make_shared<BodyComponent>();
+            copyBody->sprite_name = look.clouds;
+            copyBody->x_pos = body->x_pos;
+            copyBody->y_pos = body->y_pos;
+            copyBody->x_velocity = body->x_velocity;
+            copyBody->sprite_frame = body->sprite_frame;
+            copyBody->sprite_alpha = 0;
+            copy->addComponent(copyBody);
+            copy->refresh();
+        }
+    }
+    _timeOfDayTransition = SimpleTimer::Create(TRANSITION_TICK_MS, TRANSITION_TICK_LIMIT);
+    _timeOfDayTransition->onTick(this, "updateBackgroundTransition");
+    _timeOfDayTransition->start();
 }
 
-void GameplayScreen::updateBackgroundTransition(const ObjectRef& /*timer*/) {}
+void GameplayScreen::updateBackgroundTransition(const ObjectRef& timer) {
+    const float step = 1.0F / 29;
+    const float cloudStep = CLOUD_ALPHA / 29;
+    _skyTransition->SetAlpha(_skyTransition->getAlpha() + step);
+    _seaTransition->SetAlpha(_seaTransition->getAlpha() + step);
+    const auto level = _currentLevel();
+    if (level && level->getTimeOfDay() == GameLevelResource::LEVEL_TYPE_NIGHT) {
+        _bgMoon->SetAlpha(_bgMoon->getAlpha() + step);
+    } else if (_bgMoon->isVisible()) {
+        _bgMoon->SetAlpha(_bgMoon->getAlpha() - step);
+    }
+    _forEachCloudSprite("cloud_transitions", [cloudStep](graphics::ImageSprite& sprite) {
+        sprite.SetAlpha(sprite.getAlpha() + cloudStep);
+    });
+    _forEachCloudSprite("clouds", [cloudStep](graphics::ImageSprite& sprite) {
+        sprite.SetAlpha(sprite.getAlpha() - cloudStep);
+    });
+    if (_skyTransition->getAlpha() < 1.0F) {
+        return;
+    }
+    debugLog("FINITO");
+    if (auto* ticking = dynamic_cast<SimpleTimer*>(timer.get())) {
+        ticking->stop();
+    }
+    if (_timeOfDayTransition) {
+        _timeOfDayTransition->stop();
+    }
+    _timeOfDayTransition = nullptr;
+    rebuildBackground();
+    _skyTransition->hide();
+    _seaTransition->hide();
+    if (const Bag<Entity>* copies = _entityManager->getEntitiesInGroup("cloud_transitions")) {
+        std::vector<Ref<Entity>> doomed;
+        for (std::int32_t i = 0; i < copies->getSize(); ++i) {
+            if (const auto& copy = copies->get(i)) {
+                doomed.push_back(copy);
+            }
+        }
+        for (const auto& copy : doomed) {
+            _entityManager->getWorld()->deleteEntity(copy.get());
+            copy->refresh();
+        }
+    }
+}
+
+void GameplayScreen::_forEachCloudSprite(std::string_view group,
+                                         const std::function<void(graphics::ImageSprite&)>& act) {
+    const Bag<Entity>* clouds = _entityManager->getEntitiesInGroup(group);
+    if (clouds == nullptr) {
+        return;
+    }
+    for (std::int32_t i = 0; i < clouds->getSize(); ++i) {
+        const auto& cloud = clouds->get(i);
+        const auto* body = cloud ? cloud->getComponentAs<BodyComponent>() : nullptr;
+        if (body != nullptr && body->getSprite()) {
+            act(*body->getSprite());
+        }
+    }
+}
 
 void GameplayScreen::rebuildBackground() {
     const auto level = _currentLevel();
-    const std::string name =
-        timeOfDayName(level ? level->getTimeOfDay() : GameLevelResource::LEVEL_TYPE_SUNNY);
-    _bgSky->setImage(_getImageResource("depthrun.backgrounds." + name + ".sky"), 0);
-    _bgSea->setImage(_getImageResource("depthrun.backgrounds." + name + ".sea"), 0);
+    const std::uint8_t timeOfDay =
+        level ? level->getTimeOfDay() : GameLevelResource::LEVEL_TYPE_SUNNY;
+    const TimeOfDayLook& look = lookOf(timeOfDay);
+    _bgSky->setImage(_getImageResource(look.sky), 0);
+    _bgSea->setImage(_getImageResource(look.sea), 0);
+    // The moon keeps whatever alpha the fade left it.
+    _bgMoon->setVisible(timeOfDay != GameLevelResource::LEVEL_TYPE_SUNNY);
+    const auto clouds = _getImageResource(look.clouds);
+    if (const Bag<Entity>* bag = _entityManager->getEntitiesInGroup("clouds")) {
+        for (std::int32_t i = 0; i < bag->getSize(); ++i) {
+            const auto& cloud = bag->get(i);
+            const auto* body = cloud ? cloud->getComponentAs<BodyComponent>() : nullptr;
+            if (body != nullptr && body->getSprite()) {
+                body->getSprite()->setImage(clouds, body->sprite_frame);
+                body->getSprite()->SetAlpha(CLOUD_ALPHA);
+            }
+        }
+    }
 }
 
 } // namespace tarvex::game

@@ -16,6 +16,7 @@
 #include "game/resources/GameLevelResource.hpp"
 #include "game/screens/BaseOverlay.hpp"
 #include "game/screens/CountdownTimer.hpp"
+#include "game/screens/SimpleTimer.hpp"
 #include "graphics/ImageSprite.hpp"
 #include "graphics/SpriteRenderingService.hpp"
 #include "graphics/TextRenderRequest.hpp"
@@ -26,7 +27,9 @@
 #include "session/SessionDbService.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace tarvex::game {
 
@@ -49,9 +52,14 @@ public:
     virtual void updateLevelFailedState();
     virtual void updatePlayState();
     virtual void enterState(std::uint8_t state);
-    // Shows the backgrounds of the current level's time of day.
+    // Starts the cross-fade to the current level's time of day: sky, sea and clouds fade to
+    // the new images over 29 ticks of 64 ms, the moon fades in or out, and the music moves to
+    // the new volume and rate over a second.
     virtual void changeTimeOfDay();
+    // One tick of the cross-fade (called by name by the transition timer); the last tick
+    // rebuilds the backgrounds and drops the timer.
     virtual void updateBackgroundTransition(const ObjectRef& timer);
+    // Shows the current level's time of day on the base backgrounds and clouds.
     virtual void rebuildBackground();
     // Enough submarines destroyed, or every allowed charge used.
     [[nodiscard]] virtual bool victoryConditionsReached() const;
@@ -85,6 +93,19 @@ public:
     [[nodiscard]] const Ref<graphics::TextRenderRequest>& getScoreLabel() const {
         return scoreLabel;
     }
+    [[nodiscard]] const Ref<graphics::ImageSprite>& getSky() const { return _bgSky; }
+    [[nodiscard]] const Ref<graphics::ImageSprite>& getSea() const { return _bgSea; }
+    [[nodiscard]] const Ref<graphics::ImageSprite>& getMoon() const { return _bgMoon; }
+    [[nodiscard]] const Ref<graphics::ImageSprite>& getSkyTransition() const {
+        return _skyTransition;
+    }
+    [[nodiscard]] const Ref<graphics::ImageSprite>& getSeaTransition() const {
+        return _seaTransition;
+    }
+    [[nodiscard]] const Ref<SimpleTimer>& getTimeOfDayTransition() const {
+        return _timeOfDayTransition;
+    }
+    [[nodiscard]] std::uint8_t getCurrentTimeOfDay() const { return _currentTimeOfDay; }
 
 private:
     [[nodiscard]] Ref<GameLevelResource> _currentLevel() const;
@@ -94,6 +115,9 @@ private:
     void _addSystems();
     void _createClouds();
     void _stopPlay();
+    // Calls `act` on the sprite of every entity of a cloud group that has one.
+    void _forEachCloudSprite(std::string_view group,
+                             const std::function<void(graphics::ImageSprite&)>& act);
 
     Ref<AudioService> _audioDb;
     Ref<ResourceService> _resourcesDbService;
@@ -111,6 +135,7 @@ private:
     Ref<graphics::ImageSprite> _bgMoon;
     Ref<graphics::ImageSprite> _skyTransition;
     Ref<graphics::ImageSprite> _seaTransition;
+    Ref<SimpleTimer> _timeOfDayTransition;
     CountdownTimer _timer;
     std::uint8_t _state = 0;
     Ref<BaseOverlay> _overlay;
