@@ -153,7 +153,7 @@ void ScriptedPlay::_applyStartLevel() {
 }
 
 bool ScriptedPlay::step() {
-    if (_runner->exitStatus() || _runner->game().isFinished()) {
+    if (_runner->exitStatus() || _runner->game().isFinished() || _levelEnded) {
         return false;
     }
     const auto& events = _options.keys.events;
@@ -177,6 +177,15 @@ bool ScriptedPlay::step() {
     }
     _runner->runFrames(1);
     ++_frame;
+    if (_options.stopAtLevelEnd) {
+        const auto gameplay = _runner->findScreen<GameplayScreen>();
+        const auto state = gameplay ? gameplay->getState() : 0;
+        if (state == GameplayScreen::STATE_LEVEL_OVER ||
+            state == GameplayScreen::STATE_LEVEL_FAILED) {
+            _levelEnded = true;
+            _levelWon = state == GameplayScreen::STATE_LEVEL_OVER;
+        }
+    }
     return true;
 }
 

@@ -44,6 +44,8 @@ struct PlayOptions {
     bool draw = false;
     // "2_3": the game starts at level 2, stage 3 instead of the first one.
     std::string startLevel;
+    // Stop once the level being played is over, won or failed (for tallies of levels won).
+    bool stopAtLevelEnd = false;
 };
 
 class ScriptedPlay {
@@ -67,6 +69,9 @@ public:
     bool step();
 
     [[nodiscard]] std::int64_t frame() const { return _frame; }
+    // With stopAtLevelEnd: whether the level ended, and whether it was won.
+    [[nodiscard]] bool levelEnded() const { return _levelEnded; }
+    [[nodiscard]] bool levelWon() const { return _levelWon; }
     [[nodiscard]] GameRunner& runner() const { return *_runner; }
     // The JSON report of the game's state now.
     [[nodiscard]] std::string report() const;
@@ -83,6 +88,8 @@ private:
     std::size_t _nextEvent = 0;
     std::int64_t _frame = 0;
     bool _startLevelApplied = false;
+    bool _levelEnded = false;
+    bool _levelWon = false;
     FrameHook _hook;
 };
 

@@ -2,6 +2,7 @@
 // seed on a virtual clock, for a number of frames, with pictures of chosen frames and a JSON
 // report of the state at the end. See the usage text below.
 #include "core/Error.hpp"
+#include "game/harness/Autopilot.hpp"
 #include "game/harness/KeyScript.hpp"
 #include "game/harness/ScriptedPlay.hpp"
 
@@ -24,7 +25,11 @@ constexpr const char* USAGE =
     "  --report PATH         the JSON report of the state after the last frame ('-': stdout)\n"
     "  --data DIR            the resource_db to read (default: the one beside the program)\n"
     "  --level L_S           start the game at level L, stage S (such as 2_3)\n"
-    "  --draw                draw into a window even without pictures\n";
+    "  --draw                draw into a window even without pictures\n"
+    "  --autopilot           a simple player plays (Space on the title to start, unless\n"
+    "                        a key script is given)\n"
+    "  --one-level           stop once the first level played is won or failed; the exit\n"
+    "                        status is then 0 for won, 3 for failed\n";
 
 template <class Integer> bool readNumber(std::string_view text, Integer& value) {
     const auto* end = text.data() + text.size();
@@ -41,6 +46,7 @@ int main(int argc, char** argv) {
     std::string reportPath;
     std::string keysPath;
     bool seedGiven = false;
+    bool autopilot = false;
     const std::vector<std::string> args(argv + 1, argv + argc);
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -80,6 +86,10 @@ int main(int argc, char** argv) {
             options.startLevel = value();
         } else if (arg == "--draw") {
             options.draw = true;
+        } else if (arg == "--autopilot") {
+            autopilot = true;
+        } else if (arg == "--one-level") {
+            options.stopAtLevelEnd = true;
         } else {
             std::cerr << "depthrun-play: unknown option " << arg << "\n" << USAGE;
             return 2;
@@ -96,7 +106,14 @@ int main(int argc, char** argv) {
                 options.seed = *options.keys.seed;
             }
         }
+        if (autopilot && keysPath.empty()) {
+            options.keys = parseKeyScript("0 space press\n");
+        }
         ScriptedPlay play(options);
+        Autopilot pilot(play.runner());
+        if (autopilot) {
+            play.setFrameHook([&pilot](std::int64_t frame) { pilot.beforeFrame(frame); });
+        }
         play.run();
         for (const auto& error : play.shotErrors()) {
             std::cerr << "depthrun-play: " << error << "\n";
@@ -111,7 +128,13 @@ int main(int argc, char** argv) {
                 return 1;
             }
         }
-        return play.shotErrors().empty() ? 0 : 1;
+        if (!play.shotErrors().empty()) {
+            return 1;
+        }
+        if (options.stopAtLevelEnd) {
+            return play.levelWon() ? 0 : 3;
+        }
+        return 0;
     } catch (const Error& error) {
         std::cerr << "depthrun-play: " << error.what() << "\n";
         return 1;
