@@ -5,7 +5,6 @@
 #include "resources/BrixFile.hpp"
 #include "resources/BrixTypes.hpp"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -287,11 +286,7 @@ TEST(BrixFileLoad, TypesAreRegistered) {
 
 // Every shipped definition file reads, and gives what the content team's checker reads.
 TEST(BrixResourceDb, ShippedDefinitionFilesRead) {
-    const char* root = std::getenv("TARVEX_SOURCE_DIR");
-    if (root == nullptr) {
-        GTEST_SKIP() << "TARVEX_SOURCE_DIR is not set";
-    }
-    const std::string db = std::string(root) + "/resource_db/";
+    const std::string db = std::string(TARVEX_SOURCE_ROOT) + "/resource_db/";
     const std::pair<const char*, const char*> files[] = {{"audio", "depthrun.sounds"},
                                                          {"backgrounds", "depthrun.backgrounds"},
                                                          {"levels", "depthrun.levels"},
