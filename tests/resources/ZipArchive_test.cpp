@@ -55,6 +55,7 @@ TEST(ZipArchive, MemberPathsThatClimbOutGiveNothing) {
     EXPECT_FALSE(ZipArchive::isSafeMemberPath("a/../b"));
     EXPECT_FALSE(ZipArchive::isSafeMemberPath("a\\..\\b"));
     EXPECT_FALSE(ZipArchive::isSafeMemberPath(""));
+    EXPECT_FALSE(ZipArchive::isSafeMemberPath(std::string("..\0x", 4)));
 }
 
 TEST(ZipArchive, AbsurdDeclaredSizesGiveNothing) {
