@@ -8,9 +8,8 @@
 namespace tarvex {
 
 const Type& GameMessage::staticType() {
-    static const Type& type = TypeBuilder<GameMessage>("GameMessage")
-                                  .field("_actionId", &GameMessage::_actionId)
-                                  .build();
+    static const Type& type =
+        TypeBuilder<GameMessage>("GameMessage").field("_actionId", &GameMessage::_actionId).build();
     return type;
 }
 

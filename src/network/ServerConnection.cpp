@@ -77,8 +77,7 @@ int ServerConnection::registerHandler(const Ref<MessageHandler>& handler) {
     for (const std::int32_t id : handler->getHandledMessages()) {
         if (const auto* owner = findMessageHandler(id)) {
             throw Error("MessageHandler " + name + " cannot handle message ID " +
-                        std::to_string(id) + " - already handled by " +
-                        owner->getType().getName());
+                        std::to_string(id) + " - already handled by " + owner->getType().getName());
         }
     }
     if (handler->getHandledMessages().empty()) {

@@ -100,8 +100,7 @@ Ref<Socket> Socket::accept(int timeoutMs) {
     }
     sockaddr_in peer{};
     socklen_t length = sizeof peer;
-    const int accepted =
-        ::accept4(_fd, reinterpret_cast<sockaddr*>(&peer), &length, SOCK_CLOEXEC);
+    const int accepted = ::accept4(_fd, reinterpret_cast<sockaddr*>(&peer), &length, SOCK_CLOEXEC);
     auto socket = _adopt(accepted, true);
     if (socket) {
         socket->_remoteIp = ntohl(peer.sin_addr.s_addr);
