@@ -1,9 +1,12 @@
 // The wire form of game messages: header layout, body encoding, bounded reads, compression,
 // and the refusal of headers and bodies that cannot be trusted.
+#include "network/GameServer.hpp"
 #include "network/MessageIn.hpp"
 #include "network/MessageOut.hpp"
+#include "support/Loopback.hpp"
 
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace tarvex {
 namespace {
@@ -175,6 +178,37 @@ TEST(MessageIn, IgnoresBytesAfterTheMessage) {
     const auto message = MessageIn::FromBank(bytes);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->getBodySize(), 7);
+}
+
+TEST(MessageIn, FromSocketWaitsForTheRestOfASplitMessage) {
+    auto server = std::make_shared<GameServer>();
+    const int port = testing::listenOnLoopback(*server);
+    auto sender = testing::connectLoopback(port);
+    ASSERT_NE(sender, nullptr);
+    sender->setNoDelay(true);
+    server->handleIncomingClients(2000);
+    ASSERT_EQ(server->countConnectedClients(), 1);
+    const auto& receiver = server->getConnectedClients().front()->getSocket();
+
+    auto out = MessageOut::Create(8, true);
+    out->WriteString("arrives in three pieces");
+    const auto bytes = out->toBuffer();
+    std::thread pieces([&] {
+        (void)sender->send(std::span(bytes).first(5));
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        (void)sender->send(std::span(bytes).subspan(5, 15));
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        (void)sender->send(std::span(bytes).subspan(20));
+    });
+    const auto message = MessageIn::FromSocket(*receiver, 5000);
+    pieces.join();
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->ReadString(0, -1), "arrives in three pieces");
+
+    (void)sender->send(std::span(bytes).first(10));
+    sender->close();
+    EXPECT_EQ(MessageIn::FromSocket(*receiver, 5000), nullptr) << "the peer left mid-message";
+    server->stopListening();
 }
 
 } // namespace
