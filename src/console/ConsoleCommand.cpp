@@ -34,8 +34,7 @@ const Type& ConsoleCommandHandler::staticType() {
     return type;
 }
 
-Ref<ConsoleCommandHandler> ConsoleCommandHandler::Create(Object* parent,
-                                                         ConsoleFunction function) {
+Ref<ConsoleCommandHandler> ConsoleCommandHandler::Create(Object* parent, ConsoleFunction function) {
     auto handler = std::make_shared<ConsoleCommandHandler>();
     handler->m_Parent = parent;
     handler->m_Function = std::move(function);

@@ -61,8 +61,7 @@ void DebugConsole::setBackground(const Ref<platform::Image>& image) {
     _speed = std::max(1, m_Height / 10);
 }
 
-void DebugConsole::SetFont(const std::string& name, std::int32_t size, bool /*bold*/,
-                           bool smooth) {
+void DebugConsole::SetFont(const std::string& name, std::int32_t size, bool /*bold*/, bool smooth) {
     _fontName = name;
     m_Font = platform::ImageFont::load(name, size, smooth ? platform::FONT_SMOOTH : 0);
     const int fontHeight = (m_Font && m_Font->height() > 0) ? m_Font->height() : 10;

@@ -7,12 +7,12 @@
 namespace tarvex {
 
 const Type& DebugConsoleService::staticType() {
-    static const Type& type = TypeBuilder<DebugConsoleService>("DebugConsoleService")
-                                  .meta("implements", "update, render")
-                                  .field("_console", &DebugConsoleService::_console)
-                                  .field("_kernelInfo", &DebugConsoleService::_kernelInfo,
-                                         {{"injectable", "1"}})
-                                  .build();
+    static const Type& type =
+        TypeBuilder<DebugConsoleService>("DebugConsoleService")
+            .meta("implements", "update, render")
+            .field("_console", &DebugConsoleService::_console)
+            .field("_kernelInfo", &DebugConsoleService::_kernelInfo, {{"injectable", "1"}})
+            .build();
     return type;
 }
 

@@ -50,6 +50,11 @@ bool IConsole::hasCommand(std::string_view name) const {
     return _commandHandlers.contains(toLowerAscii(name));
 }
 
+Ref<ConsoleCommand> IConsole::getCommand(std::string_view name) const {
+    const auto found = _commandHandlers.find(toLowerAscii(name));
+    return found == _commandHandlers.end() ? nullptr : found->second;
+}
+
 void IConsole::executeCommand(std::string_view name, const ConsoleArgs& args) {
     const auto found = _commandHandlers.find(toLowerAscii(name));
     if (found != _commandHandlers.end()) {

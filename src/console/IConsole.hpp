@@ -28,8 +28,8 @@ class IConsole;
 // A command's arguments: the whole line as typed, then each argument in order.
 using ConsoleArgs = std::vector<std::string>;
 // A handler function: its parent object, the console and the arguments.
-using ConsoleFunction = std::function<std::int32_t(Object* parent, IConsole& console,
-                                                   const ConsoleArgs& args)>;
+using ConsoleFunction =
+    std::function<std::int32_t(Object* parent, IConsole& console, const ConsoleArgs& args)>;
 
 class IConsole : public Object {
     TARVEX_OBJECT(IConsole, Object)
@@ -54,6 +54,8 @@ public:
     // "Command "<name>" already has a handler attached.".
     virtual bool addCommand(const Ref<ConsoleCommand>& command);
     [[nodiscard]] virtual bool hasCommand(std::string_view name) const;
+    // The command registered under the name (any case), or null.
+    [[nodiscard]] Ref<ConsoleCommand> getCommand(std::string_view name) const;
     // The command's Execute; nothing when no command has that name.
     virtual void executeCommand(std::string_view name, const ConsoleArgs& args);
     // Subscribes the function to the hook with this console as its context, until the
