@@ -64,7 +64,11 @@ bool MessageIn::_readBody(std::span<const std::uint8_t> body) {
 }
 
 bool MessageIn::UnpackMessage() {
-    if (_unpackedSize < 0 || _unpackedSize > MAX_BODY_SIZE) {
+    // Deflate cannot expand data more than about 1032 times, so a larger claim is false, and
+    // is refused before anything is allocated for it.
+    constexpr std::int64_t MAX_RATIO = 1032;
+    if (_unpackedSize < 0 || _unpackedSize > MAX_BODY_SIZE ||
+        _unpackedSize > static_cast<std::int64_t>(_messageData.size()) * MAX_RATIO + 64) {
         return false;
     }
     // One spare byte, so that a body that decompresses to more than it should is caught as
