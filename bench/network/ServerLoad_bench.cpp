@@ -7,7 +7,6 @@
 #include "network/MessageOut.hpp"
 
 #include <benchmark/benchmark.h>
-
 #include <chrono>
 #include <map>
 #include <stdexcept>
@@ -94,8 +93,12 @@ void ServerLoad(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * expected);
     state.SetBytesProcessed(bytes);
 }
-BENCHMARK(ServerLoad)->Args({50, 1000})->Args({1, 50000})->Unit(benchmark::kMillisecond)
-    ->UseRealTime()->Iterations(5);
+BENCHMARK(ServerLoad)
+    ->Args({50, 1000})
+    ->Args({1, 50000})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 
 void MessageRoundTrip(benchmark::State& state) {
     const bool packed = state.range(0) != 0;

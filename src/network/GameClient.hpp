@@ -32,6 +32,8 @@ public:
     [[nodiscard]] Ref<MessageIn> GetWaitingMessage();
     void Disconnect();
     [[nodiscard]] bool MessageWaiting();
+    // A whole message has been taken in already (the socket is not read).
+    [[nodiscard]] bool HasBufferedMessage() { return _reader.hasMessage(); }
     [[nodiscard]] bool IsConnected();
     [[nodiscard]] std::int32_t RemoteIp() const { return m_RemoteIp; }
 

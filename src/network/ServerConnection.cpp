@@ -117,7 +117,12 @@ MessageHandler* ServerConnection::findMessageHandler(std::int32_t id) const {
 }
 
 void ServerConnection::dispatchMessages() {
-    while (isMessageReady()) {
+    // What has arrived by now; a server that sends without pause must not hold the caller
+    // here for ever, so later messages wait for the next call.
+    if (!isMessageReady()) {
+        return;
+    }
+    while (_client && _client->HasBufferedMessage()) {
         debugLog("Received a message");
         const auto message = getNextMessage();
         if (!message) {

@@ -132,6 +132,42 @@ TEST_F(ServerConnectionTest, UnhandledMessageIsReportedOnStandardOutputAndSkippe
     EXPECT_EQ(output, "FUUUUU\nMessage ID: 9\nRegistered handlers:\n * FirstHandler\n [3, 5,  ]\n");
 }
 
+TEST_F(ServerConnectionTest, MessageWithABrokenPackedBodyIsSkipped) {
+    const auto handler = std::make_shared<FirstHandler>();
+    ASSERT_EQ(connection.registerHandler(handler), 1);
+    auto broken = MessageOut::Create(3, true);
+    broken->WriteString("this body will not unpack");
+    auto bytes = broken->toBuffer();
+    bytes[GameMessage::HEADER_SIZE + 2] ^= 0xFF;
+    auto good = MessageOut::Create(5, false);
+    good->WriteInt(55);
+    const auto goodBytes = good->toBuffer();
+    bytes.insert(bytes.end(), goodBytes.begin(), goodBytes.end());
+    ASSERT_EQ(server->getConnectedClients().front()->getSocket()->send(bytes), bytes.size());
+
+    ASSERT_TRUE(dispatchUntil(*handler, 1));
+    EXPECT_EQ(handler->handled.front()->ReadInt(0), 55);
+    EXPECT_TRUE(connection.isConnected()) << "the stream itself is still in step";
+}
+
+TEST_F(ServerConnectionTest, UntrustedHeaderFromTheServerEndsTheConnection) {
+    const auto handler = std::make_shared<FirstHandler>();
+    ASSERT_EQ(connection.registerHandler(handler), 1);
+    auto bytes = MessageOut::Create(3, false)->toBuffer();
+    writeLittleInt(std::span(bytes).subspan(9), -7);
+    ASSERT_EQ(server->getConnectedClients().front()->getSocket()->send(bytes), bytes.size());
+    bool connected = true;
+    for (int round = 0; round < 400 && connected; ++round) {
+        connection.processMessages();
+        connected = connection.isConnected();
+        if (connected) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    EXPECT_FALSE(connected);
+    EXPECT_TRUE(handler->handled.empty());
+}
+
 TEST_F(ServerConnectionTest, ServerGoingAwayEndsTheConnection) {
     server->stopListening();
     bool connected = true;
