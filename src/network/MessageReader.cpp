@@ -20,7 +20,7 @@ void MessageReader::append(std::span<const std::uint8_t> bytes) {
 }
 
 std::size_t MessageReader::fillFrom(platform::Socket& socket) {
-    std::array<std::uint8_t, 16 * 1024> chunk{};
+    std::array<std::uint8_t, std::size_t{16} * 1024> chunk{};
     std::size_t total = 0;
     while (!_failed && total < FILL_LIMIT) {
         const auto got = socket.receive(chunk);

@@ -28,7 +28,7 @@ class MessageReader {
 public:
     // Bytes taken from the socket per fillFrom() at most, so that one busy connection cannot
     // keep a server from its other clients.
-    static constexpr std::size_t FILL_LIMIT = 64 * 1024;
+    static constexpr std::size_t FILL_LIMIT = std::size_t{64} * 1024;
 
     void append(std::span<const std::uint8_t> bytes);
     // Reads what the socket has (up to FILL_LIMIT bytes) without waiting; answers how many.

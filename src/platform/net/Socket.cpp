@@ -163,9 +163,9 @@ std::size_t Socket::receive(std::span<std::uint8_t> buffer) {
         if (got < 0 && errno == EINTR) {
             continue;
         }
-        if (got == 0 && _tcp) {
-            _peerClosed = true; // orderly end of the stream
-        } else if (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+        // An orderly end of the stream, or a failed connection; "nothing yet" is neither.
+        const bool ended = got == 0 ? _tcp : (errno != EAGAIN && errno != EWOULDBLOCK);
+        if (ended) {
             _peerClosed = true;
         }
         return 0;
