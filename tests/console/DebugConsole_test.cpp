@@ -194,15 +194,6 @@ TEST_F(DebugConsoleTest, HookListenerWritesIntoTheConsoleUntilItGoes) {
     EXPECT_EQ(hook.subscriberCount(), 0U);
 }
 
-TEST_F(DebugConsoleTest, CommandWritesForwardToItsConsole) {
-    auto command = std::make_shared<SpawnCommand>();
-    command->WriteLine("ignored: not added yet");
-    ASSERT_TRUE(console->addCommand(command));
-    command->Write("one");
-    command->WriteLine("two");
-    EXPECT_EQ(console->getOutput(), (std::vector<std::string>{"one", "two"}));
-}
-
 // Draws into an off-screen frame (one virtual unit = one pixel) and finds the rows of text.
 class DebugConsoleDrawingTest : public DebugConsoleTest {
 protected:

@@ -172,14 +172,6 @@ TEST(MessageIn, RefusesPackedBodyThatDoesNotUnpackToItsSize) {
     EXPECT_EQ(MessageIn::FromBank(garbled), nullptr);
 }
 
-TEST(MessageIn, IgnoresBytesAfterTheMessage) {
-    auto bytes = example(false)->toBuffer();
-    bytes.push_back(99);
-    const auto message = MessageIn::FromBank(bytes);
-    ASSERT_NE(message, nullptr);
-    EXPECT_EQ(message->getBodySize(), 7);
-}
-
 TEST(MessageIn, FromSocketWaitsForTheRestOfASplitMessage) {
     auto server = std::make_shared<GameServer>();
     const int port = testing::listenOnLoopback(*server);

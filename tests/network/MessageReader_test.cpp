@@ -74,13 +74,5 @@ TEST(MessageReader, HugeDeclaredBodyIsRefusedBeforeItArrives) {
     EXPECT_TRUE(reader.failed());
 }
 
-TEST(MessageReader, TakeAllReturnsPartialBytes) {
-    MessageReader reader;
-    const auto bytes = messageBytes(2, 3);
-    reader.append(std::span(bytes).first(10));
-    EXPECT_EQ(reader.takeAll(), ByteBuffer(bytes.begin(), bytes.begin() + 10));
-    EXPECT_EQ(reader.pending(), 0U);
-}
-
 } // namespace
 } // namespace tarvex
