@@ -1,10 +1,10 @@
 // What the player sees: render requests drawn through the queue into a real window and read
 // back, once with each renderer.
+#include "RenderWindowTest.hpp"
 #include "graphics/ImageSprite.hpp"
 #include "graphics/RectangleRenderRequest.hpp"
 #include "graphics/RenderGroup.hpp"
 #include "graphics/TextRenderRequest.hpp"
-#include "RenderWindowTest.hpp"
 #include "support/TestAnimations.hpp"
 
 namespace tarvex::graphics {
@@ -12,8 +12,8 @@ namespace {
 
 using testing::BACKGROUND;
 using testing::FrameProbe;
-using testing::Rgb3;
 using testing::RenderWindowTest;
+using testing::Rgb3;
 
 constexpr Rgb3 RED{255, 0, 0};
 constexpr Rgb3 GREEN{0, 255, 0};
