@@ -80,6 +80,9 @@ public:
     [[nodiscard]] bool hasTarget() const { return _target != nullptr; }
     void setBehaviour(Ref<CameraBehaviour> behaviour);
     void update(float delta);
+    // A quarter of the view in whole units: where a followed target sits from the top-left.
+    [[nodiscard]] std::int32_t quarterWidth() const { return width / 4; }
+    [[nodiscard]] std::int32_t quarterHeight() const { return height / 4; }
 
     std::int32_t width = 0;
     std::int32_t height = 0;
