@@ -48,6 +48,9 @@ class RenderCamera : public AbstractRenderCamera {
     TARVEX_OBJECT(RenderCamera, AbstractRenderCamera)
 public:
     RenderCamera() = default;
+    // Its behaviour points back at it: a copy would be moved by the original's behaviour.
+    RenderCamera(const RenderCamera&) = delete;
+    RenderCamera& operator=(const RenderCamera&) = delete;
 
     // A view of width x height units at (x, y), with the default behaviour.
     [[nodiscard]] static Ref<RenderCamera> Create(std::int32_t width, std::int32_t height,
