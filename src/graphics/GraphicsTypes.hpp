@@ -1,4 +1,5 @@
-// Registration of the graphics classes with the type registry, called once at start-up.
+// Registration of the graphics classes with the type registry (after the layers below them),
+// called once at start-up; safe to call again.
 #pragma once
 
 namespace tarvex::graphics {
