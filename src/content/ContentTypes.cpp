@@ -1,0 +1,20 @@
+#include "content/ContentTypes.hpp"
+
+#include "content/ContentDb.hpp"
+#include "content/ContentSerializers.hpp"
+#include "core/TypeRegistry.hpp"
+#include "entities/EntityTypes.hpp"
+#include "resources/BrixTypes.hpp"
+
+namespace tarvex {
+
+void registerContentTypes() {
+    registerEntityTypes();
+    registerBrixTypes();
+    TypeRegistry::instance()
+        .add<ComponentField, ComponentSchema, ComponentTemplate, EntityTemplate, ContentDb,
+             ComponentSchemaSerializer, BrixComponentSchemaSerializer, ContentDbSerializer,
+             BrixContentDbSerializer>();
+}
+
+} // namespace tarvex
