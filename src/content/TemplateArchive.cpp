@@ -2,6 +2,7 @@
 
 #include "platform/Stream.hpp"
 
+#include <array>
 #include <minizip/unzip.h>
 
 namespace tarvex {
@@ -52,6 +53,18 @@ int archiveError(voidpf /*opaque*/, voidpf /*stream*/) {
     return 0;
 }
 
+// True for an archive that is only an end-of-central-directory record listing no entries.
+bool isEmptyArchive(platform::Stream& stream) {
+    constexpr std::size_t END_RECORD_BYTES = 22;
+    std::array<std::uint8_t, END_RECORD_BYTES> record{};
+    if (stream.size() != static_cast<std::int64_t>(END_RECORD_BYTES) || !stream.seek(0) ||
+        stream.read(record.data(), record.size()) != record.size()) {
+        return false;
+    }
+    const bool signature = record[0] == 'P' && record[1] == 'K' && record[2] == 5 && record[3] == 6;
+    return signature && record[8] == 0 && record[9] == 0 && record[10] == 0 && record[11] == 0;
+}
+
 } // namespace
 
 struct TemplateArchive::Handle {
@@ -87,7 +100,12 @@ std::unique_ptr<TemplateArchive> TemplateArchive::open(const std::string& source
                                   archiveError, handle->stream.get()};
     handle->zip = unzOpen2_64(source.c_str(), &functions);
     if (handle->zip == nullptr) {
-        return nullptr;
+        // minizip does not open an archive of no entries (a lone end record); it is a valid
+        // archive all the same.
+        if (!isEmptyArchive(*handle->stream)) {
+            return nullptr;
+        }
+        return std::unique_ptr<TemplateArchive>(new TemplateArchive(std::move(handle)));
     }
     std::unique_ptr<TemplateArchive> archive(new TemplateArchive(std::move(handle)));
     unzFile zip = archive->_handle->zip;
@@ -116,7 +134,7 @@ std::optional<std::vector<std::uint8_t>> TemplateArchive::extract(const std::str
     while (index < _names.size() && _names[index] != name) {
         ++index;
     }
-    if (index == _names.size()) {
+    if (index == _names.size() || _handle->zip == nullptr) {
         return std::nullopt;
     }
     unzFile zip = _handle->zip;

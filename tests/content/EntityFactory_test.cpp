@@ -10,6 +10,8 @@
 namespace tarvex {
 namespace {
 
+using testing::ShipComponent;
+
 class EntityFactoryTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -37,8 +39,6 @@ protected:
         "ship", {"hull:int=3", "speed:float=0.5", "label:string=x", "armed:bool=false",
                  "sails:bool=true", "_secret:int=9", "m_hidden:int=9", "unknown:int=1"});
 };
-
-using testing::ShipComponent;
 
 TEST_F(EntityFactoryTest, ReflectionSetsIntFloatAndStringFieldsFromText) {
     const auto component = build(shipTemplate({{"hull", "$10"}, {"speed", "2.75"},
