@@ -2,13 +2,13 @@
 
 #include "content/ContentDbLoader.hpp"
 #include "content/ContentNames.hpp"
-#include "content/TemplateArchive.hpp"
 #include "core/DebugLog.hpp"
 #include "core/Error.hpp"
 #include "core/TypeBuilder.hpp"
 #include "kernel/DebugLogger.hpp"
 #include "platform/Directory.hpp"
 #include "platform/Stream.hpp"
+#include "resources/ZipArchive.hpp"
 
 #include <array>
 #include <unordered_map>
@@ -358,26 +358,45 @@ ZipLocation splitZipLocation(const std::string& path) {
     return location;
 }
 
+// True for an archive that is only an end-of-central-directory record listing no entries (the
+// archive reader opens only archives with entries).
+bool isEmptyArchive(const std::string& source) {
+    constexpr std::size_t END_RECORD_BYTES = 22;
+    const auto stream = platform::openStream(source);
+    std::array<std::uint8_t, END_RECORD_BYTES> record{};
+    if (!stream || stream->size() != static_cast<std::int64_t>(END_RECORD_BYTES) ||
+        stream->read(record.data(), record.size()) != record.size()) {
+        return false;
+    }
+    const bool signature = record[0] == 'P' && record[1] == 'K' && record[2] == 5 && record[3] == 6;
+    return signature && record[8] == 0 && record[9] == 0 && record[10] == 0 && record[11] == 0;
+}
+
 } // namespace
 
 void ContentDb::_loadTemplateFromArchive(const std::string& path) {
     const auto location = splitZipLocation(path);
-    const auto zip = TemplateArchive::open(location.archive, location.password);
+    const auto zip = ZipArchive::open(platform::openStream(location.archive));
     if (!zip) {
-        debugLog("Could not open template archive \"" + location.archive + "\"");
+        if (isEmptyArchive(location.archive)) {
+            debugLog("No files in archive");
+        } else {
+            debugLog("Could not open template archive \"" + location.archive + "\"");
+        }
         return;
     }
-    if (zip->entryNames().empty()) {
+    const auto names = zip->entryNames();
+    if (names.empty()) {
         debugLog("No files in archive");
         return;
     }
-    for (const auto& name : zip->entryNames()) {
+    for (const auto& name : names) {
         if (name == "." || name == ".." || name.ends_with('/') ||
             (location.hasPrefix && !name.starts_with(location.prefix))) {
             continue;
         }
         debugLog(" :: " + name);
-        ContentDbLoader::LoadTemplateFromArchive(*this, *zip, name);
+        ContentDbLoader::LoadTemplateFromArchive(*this, *zip, name, location.password);
     }
 }
 

@@ -1,12 +1,12 @@
 #include "content/ContentDbLoader.hpp"
 
 #include "content/ContentDb.hpp"
-#include "content/TemplateArchive.hpp"
 #include "core/DebugLog.hpp"
 #include "core/TextObject.hpp"
 #include "core/TypeRegistry.hpp"
 #include "platform/Directory.hpp"
 #include "platform/Stream.hpp"
+#include "resources/ZipArchive.hpp"
 
 namespace tarvex {
 
@@ -30,9 +30,10 @@ void ContentDbLoader::LoadTemplateFromFile(ContentDb& db, const std::string& fil
     _LoadTemplate(db, fileName, nullptr);
 }
 
-void ContentDbLoader::LoadTemplateFromArchive(ContentDb& db, const TemplateArchive& zip,
-                                              const std::string& fileName) {
-    _LoadTemplate(db, fileName, &zip);
+void ContentDbLoader::LoadTemplateFromArchive(ContentDb& db, ZipArchive& zip,
+                                              const std::string& fileName,
+                                              const std::string& password) {
+    _LoadTemplate(db, fileName, &zip, password);
 }
 
 std::optional<SchemaList> ContentDbLoader::loadComponentSchema(const std::string& fileName) {
@@ -56,8 +57,8 @@ std::optional<TemplateList> ContentDbLoader::loadEntityTemplates(ContentDb& db,
     return std::nullopt;
 }
 
-void ContentDbLoader::_LoadTemplate(ContentDb& db, const std::string& fileName,
-                                    const TemplateArchive* zip) {
+void ContentDbLoader::_LoadTemplate(ContentDb& db, const std::string& fileName, ZipArchive* zip,
+                                    const std::string& password) {
     for (const auto& reader : readersOf<ContentDbSerializer>()) {
         if (!reader->CanLoad(fileName)) {
             continue;
@@ -66,7 +67,7 @@ void ContentDbLoader::_LoadTemplate(ContentDb& db, const std::string& fileName,
             reader->Load(&db, TextObject::Create(fileName));
             continue;
         }
-        auto bytes = zip->extract(fileName);
+        auto bytes = zip->extract(fileName, password);
         if (!bytes) {
             debugLog("Could not extract \"" + fileName + "\" from the archive");
             continue;

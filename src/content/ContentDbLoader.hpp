@@ -14,13 +14,15 @@
 namespace tarvex {
 
 class ContentDb;
-class TemplateArchive;
+class ZipArchive;
 
 class ContentDbLoader {
 public:
     static void LoadTemplateFromFile(ContentDb& db, const std::string& fileName);
-    static void LoadTemplateFromArchive(ContentDb& db, const TemplateArchive& zip,
-                                        const std::string& fileName);
+    // `password` ("" for none) opens encrypted entries.
+    static void LoadTemplateFromArchive(ContentDb& db, ZipArchive& zip,
+                                        const std::string& fileName,
+                                        const std::string& password = "");
     // Null when no schema reader takes the file (or it does not read).
     [[nodiscard]] static std::optional<SchemaList> loadComponentSchema(const std::string& fileName);
     // The first template reader that takes the file reads its entities; then the database's
@@ -29,8 +31,8 @@ public:
                                                                          const std::string& fileName);
     // `zip` null: the file is read from disk (or any stream URL); else the archive entry of
     // that name is.
-    static void _LoadTemplate(ContentDb& db, const std::string& fileName,
-                              const TemplateArchive* zip);
+    static void _LoadTemplate(ContentDb& db, const std::string& fileName, ZipArchive* zip,
+                              const std::string& password = "");
 
     // A template location as the loader reads it: relative paths are taken from the working
     // directory, absolute ones and stream URLs stay as they are.

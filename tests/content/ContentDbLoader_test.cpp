@@ -1,7 +1,7 @@
 // Loading a database from directories, single files and archives.
 #include "ContentTestTypes.hpp"
 #include "content/ContentDbLoader.hpp"
-#include "content/TemplateArchive.hpp"
+#include "resources/ZipArchive.hpp"
 #include "core/Error.hpp"
 #include "support/DebugLogCapture.hpp"
 
@@ -96,11 +96,25 @@ TEST_F(ContentDbLoaderTest, DamagedArchiveEntryIsNotLoaded) {
     // Flip a byte inside the first compressed entry's data: its CRC no longer matches.
     const auto data = bytes.find("templates/vessels.brix") + 22 + 8;
     bytes[data] = static_cast<char>(bytes[data] ^ 0x5A);
-    const auto archive = TemplateArchive::open(write("damaged.zip", bytes), "");
+    const auto archive = ZipArchive::open(write("damaged.zip", bytes));
     ASSERT_TRUE(archive);
-    EXPECT_FALSE(archive->extract("templates/vessels.brix"));
-    EXPECT_TRUE(archive->extract("extras/raft.brix"));
-    EXPECT_FALSE(archive->extract("no/such/entry.brix"));
+    EXPECT_FALSE(archive->extract("templates/vessels.brix", ""));
+    EXPECT_TRUE(archive->extract("extras/raft.brix", ""));
+    EXPECT_FALSE(archive->extract("no/such/entry.brix", ""));
+}
+
+TEST_F(ContentDbLoaderTest, SchemasAndTemplatesMayComeFromZipPaths) {
+    auto zipped = ContentDb::Create();
+    zipped->addComponentsFile("zip::" + content + "/templates.zip://components.brix");
+    zipped->loadComponentsFiles();
+    zipped->addTemplateDirectory("zip::" + content + "/templates.zip://extras/");
+    zipped->addTemplateDirectory("zip::" + content + "/templates.zip://templates/");
+    zipped->loadTemplates();
+    zipped->buildTemplates();
+    EXPECT_EQ(zipped->getComponentSchemaList(), (std::vector<std::string>{"ship", "self_init"}));
+    EXPECT_EQ(zipped->getTemplateString("raft.ship.hull"), "5");
+    EXPECT_EQ(zipped->getTemplateString("raft.ship.label"), "vessel");
+    EXPECT_EQ(zipped->getTemplateString("raft.ship.speed"), "1.5");
 }
 
 TEST_F(ContentDbLoaderTest, SchemaFileNoReaderTakesRaisesWithThePath) {
