@@ -52,7 +52,8 @@ public:
     // No values yet.
     [[nodiscard]] static Ref<ComponentTemplate> Create(const Ref<ComponentSchema>& schema);
     // Every field at its schema default.
-    [[nodiscard]] static Ref<ComponentTemplate> CreateFromSchema(const Ref<ComponentSchema>& schema);
+    [[nodiscard]] static Ref<ComponentTemplate>
+    CreateFromSchema(const Ref<ComponentSchema>& schema);
 
     // "ComponentTemplate[<schema>] {\n\t<name> => <value>\n...}"
     [[nodiscard]] std::string _dump() const;

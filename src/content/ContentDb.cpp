@@ -23,15 +23,14 @@ using TemplateSet = std::unordered_set<const EntityTemplate*>;
 } // namespace
 
 const Type& ContentDb::staticType() {
-    static const Type& type =
-        TypeBuilder<ContentDb>("ContentDb")
-            .field("_objectTemplates", &ContentDb::_objectTemplates)
-            .field("_componentSchemas", &ContentDb::_componentSchemas)
-            .field("_objectTemplateList", &ContentDb::_objectTemplateList)
-            .field("_componentSchemaList", &ContentDb::_componentSchemaList)
-            .field("_componentFiles", &ContentDb::_componentFiles)
-            .field("_templateDirectories", &ContentDb::_templateDirectories)
-            .build();
+    static const Type& type = TypeBuilder<ContentDb>("ContentDb")
+                                  .field("_objectTemplates", &ContentDb::_objectTemplates)
+                                  .field("_componentSchemas", &ContentDb::_componentSchemas)
+                                  .field("_objectTemplateList", &ContentDb::_objectTemplateList)
+                                  .field("_componentSchemaList", &ContentDb::_componentSchemaList)
+                                  .field("_componentFiles", &ContentDb::_componentFiles)
+                                  .field("_templateDirectories", &ContentDb::_templateDirectories)
+                                  .build();
     return type;
 }
 
@@ -200,7 +199,8 @@ void ContentDb::buildTemplateFromParent(EntityTemplate& entityTemplate,
     // when the two are the same object.
     const auto parentComponents = parent.getComponentTemplates();
     for (const auto& parentComponent : parentComponents) {
-        if (auto own = entityTemplate.getComponentTemplate(parentComponent->getSchemaIdentifier())) {
+        if (auto own =
+                entityTemplate.getComponentTemplate(parentComponent->getSchemaIdentifier())) {
             own->CopyFromTemplate(parentComponent.get());
         } else {
             auto copy = parentComponent->Copy();

@@ -20,15 +20,14 @@ class ContentDbLoader {
 public:
     static void LoadTemplateFromFile(ContentDb& db, const std::string& fileName);
     // `password` ("" for none) opens encrypted entries.
-    static void LoadTemplateFromArchive(ContentDb& db, ZipArchive& zip,
-                                        const std::string& fileName,
+    static void LoadTemplateFromArchive(ContentDb& db, ZipArchive& zip, const std::string& fileName,
                                         const std::string& password = "");
     // Null when no schema reader takes the file (or it does not read).
     [[nodiscard]] static std::optional<SchemaList> loadComponentSchema(const std::string& fileName);
     // The first template reader that takes the file reads its entities; then the database's
     // templates are built. Null when no reader takes the file.
-    [[nodiscard]] static std::optional<TemplateList> loadEntityTemplates(ContentDb& db,
-                                                                         const std::string& fileName);
+    [[nodiscard]] static std::optional<TemplateList>
+    loadEntityTemplates(ContentDb& db, const std::string& fileName);
     // `zip` null: the file is read from disk (or any stream URL); else the archive entry of
     // that name is.
     static void _LoadTemplate(ContentDb& db, const std::string& fileName, ZipArchive* zip,

@@ -33,7 +33,8 @@ Ref<Entity> EntityFactory::spawnObject(const Ref<EntityTemplate>& entityTemplate
         return nullptr;
     }
     if (_world() == nullptr) {
-        throw Error("EntityFactory::spawnObject - No world set (use EntityFactory::setWorld first)");
+        throw Error(
+            "EntityFactory::spawnObject - No world set (use EntityFactory::setWorld first)");
     }
     auto entity = _world()->createEntity();
     entity->setGroup(name);

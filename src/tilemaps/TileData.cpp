@@ -10,8 +10,7 @@ namespace {
 constexpr std::uint64_t CHUNK_BYTES = 64 * 1024;
 } // namespace
 
-TileDataReader::TileDataReader(platform::Stream& stream)
-    : _stream(stream), _size(stream.size()) {}
+TileDataReader::TileDataReader(platform::Stream& stream) : _stream(stream), _size(stream.size()) {}
 
 std::int64_t TileDataReader::remaining() const {
     if (_size < 0) {
@@ -23,7 +22,8 @@ std::int64_t TileDataReader::remaining() const {
 bool TileDataReader::bytesInto(std::uint64_t count, std::uint8_t* data) {
     std::uint64_t filled = 0;
     while (filled < count) {
-        const std::size_t got = _stream.read(data + filled, static_cast<std::size_t>(count - filled));
+        const std::size_t got =
+            _stream.read(data + filled, static_cast<std::size_t>(count - filled));
         if (got == 0) {
             return false;
         }

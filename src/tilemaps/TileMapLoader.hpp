@@ -3,7 +3,8 @@
 //
 //     auto map = TileMapLoader::LoadTileMap("levels/harbour.tilemap");
 //     auto tiles = TileMapLoader::LoadTileSet("levels/harbour.tileset");
-//     TileMapLoader::SaveTileSet("out.tileset", tiles, std::make_shared<BinaryTileSetSerializer>());
+//     TileMapLoader::SaveTileSet("out.tileset", tiles,
+//     std::make_shared<BinaryTileSetSerializer>());
 #pragma once
 
 #include "tilemaps/TileSerializers.hpp"

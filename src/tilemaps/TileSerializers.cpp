@@ -84,8 +84,8 @@ bool writeText32(TileDataWriter& writer, const std::string& text) {
     return true;
 }
 
-template <class Map, class ToText> bool writeMetadata(TileDataWriter& writer, const Map& entries,
-                                                      ToText&& toText) {
+template <class Map, class ToText>
+bool writeMetadata(TileDataWriter& writer, const Map& entries, ToText&& toText) {
     if (entries.size() > MAX_COUNT) {
         return false;
     }

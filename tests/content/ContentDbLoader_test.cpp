@@ -1,8 +1,8 @@
 // Loading a database from directories, single files and archives.
 #include "ContentTestTypes.hpp"
 #include "content/ContentDbLoader.hpp"
-#include "resources/ZipArchive.hpp"
 #include "core/Error.hpp"
+#include "resources/ZipArchive.hpp"
 #include "support/DebugLogCapture.hpp"
 
 #include <filesystem>
@@ -19,9 +19,8 @@ protected:
         db->addComponentsFile(content + "/components.brix");
         db->loadComponentsFiles();
         scratch = std::filesystem::temp_directory_path() /
-                  ("tarvex-content-" + std::string(::testing::UnitTest::GetInstance()
-                                                       ->current_test_info()
-                                                       ->name()));
+                  ("tarvex-content-" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(scratch);
         std::filesystem::create_directories(scratch);
     }
@@ -72,7 +71,8 @@ TEST_F(ContentDbLoaderTest, ZipPathLoadsOnlyEntriesUnderItsPrefix) {
 
 TEST_F(ContentDbLoaderTest, FileWithTheZipSignatureIsReadAsAnArchive) {
     std::ifstream zip(content + "/templates.zip", std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(zip)), std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(zip)),
+                            std::istreambuf_iterator<char>());
     db->addTemplateDirectory(write("pack.brix", bytes));
     db->loadTemplates();
     EXPECT_EQ(db->countObjectTemplates(), 4);
@@ -80,13 +80,14 @@ TEST_F(ContentDbLoaderTest, FileWithTheZipSignatureIsReadAsAnArchive) {
 
 TEST_F(ContentDbLoaderTest, EmptyOrMissingArchiveIsReported) {
     testing::DebugLogCapture log;
-    const std::string empty = write("empty.zip", std::string("PK\x05\x06", 4) + std::string(18, '\0'));
+    const std::string empty =
+        write("empty.zip", std::string("PK\x05\x06", 4) + std::string(18, '\0'));
     db->addTemplateArchive(empty);
     db->addTemplateArchive(scratch.string() + "/missing.zip");
     db->loadTemplates();
     EXPECT_TRUE(log.contains("No files in archive"));
-    EXPECT_TRUE(log.contains("Could not open template archive \"" + scratch.string() +
-                             "/missing.zip\""));
+    EXPECT_TRUE(
+        log.contains("Could not open template archive \"" + scratch.string() + "/missing.zip\""));
     EXPECT_EQ(db->countObjectTemplates(), 0);
 }
 
@@ -124,7 +125,8 @@ TEST_F(ContentDbLoaderTest, SchemaFileNoReaderTakesRaisesWithThePath) {
         db->loadComponentsFiles();
         FAIL() << "no error raised";
     } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()), "Could not find ComponentSerializer from '" + json + "'");
+        EXPECT_EQ(std::string(error.what()),
+                  "Could not find ComponentSerializer from '" + json + "'");
     }
 }
 

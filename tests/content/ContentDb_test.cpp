@@ -42,7 +42,8 @@ protected:
     }
 
     Ref<ContentDb> db = ContentDb::Create();
-    Ref<ComponentSchema> body = testing::makeSchema("Body", {"x:int=1", "y:int=2", "speed:float=0.5"});
+    Ref<ComponentSchema> body =
+        testing::makeSchema("Body", {"x:int=1", "y:int=2", "speed:float=0.5"});
     Ref<ComponentSchema> sprite = testing::makeSchema("sprite", {"image:string=none"});
 };
 
@@ -74,7 +75,8 @@ TEST_F(ContentDbTest, ComponentOnlyTheChildHasIsNotFilledFromItsSchema) {
     add("Root", "", {{body, {}}});
     add("Child", "Root", {{sprite, {}}});
     db->buildTemplates();
-    EXPECT_FALSE(db->getObjectTemplate("Child")->getComponentTemplate("sprite")->isFieldSet("image"));
+    EXPECT_FALSE(
+        db->getObjectTemplate("Child")->getComponentTemplate("sprite")->isFieldSet("image"));
     EXPECT_EQ(db->getTemplateString("Child.body.x"), "1");
 }
 

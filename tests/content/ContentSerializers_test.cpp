@@ -53,8 +53,8 @@ protected:
     }
 
     void loadTemplates() {
-        reader.Load(db.get(), TextObject::Create(testing::memoryFile("serializers-templates.brix",
-                                                                     TEMPLATES)));
+        reader.Load(db.get(), TextObject::Create(
+                                  testing::memoryFile("serializers-templates.brix", TEMPLATES)));
     }
 
     std::string raised(const std::function<void()>& action) {
@@ -144,19 +144,20 @@ TEST_F(ContentSerializersTest, EntitiesCopyTheirParentAndOverrideInPlace) {
 TEST_F(ContentSerializersTest, EntityErrorsNameTheMissingParent) {
     loadTemplates();
     EXPECT_EQ(raised([&] {
-                  (void)reader.loadEntities(db.get(), TextObject::Create(testing::memoryFile(
-                                                          "entity-no-parent.brix",
-                                                          "[t:entity, n:a] { doc = x; }")));
+                  (void)reader.loadEntities(
+                      db.get(), TextObject::Create(testing::memoryFile(
+                                    "entity-no-parent.brix", "[t:entity, n:a] { doc = x; }")));
               }),
               "Cannot create an entity without a valid parent type");
     EXPECT_EQ(raised([&] {
-                  (void)reader.loadEntities(db.get(), TextObject::Create(testing::memoryFile(
-                                                          "entity-ghost.brix",
-                                                          "[t:entity, n:a] { specializes = Ghost; }")));
+                  (void)reader.loadEntities(
+                      db.get(),
+                      TextObject::Create(testing::memoryFile(
+                          "entity-ghost.brix", "[t:entity, n:a] { specializes = Ghost; }")));
               }),
               "Could not spawn entity from undefined template: Ghost");
-    EXPECT_FALSE(reader.loadEntities(db.get(), TextObject::Create(testing::memoryFile(
-                                                   "entity-none.brix", TEMPLATES))));
+    EXPECT_FALSE(reader.loadEntities(
+        db.get(), TextObject::Create(testing::memoryFile("entity-none.brix", TEMPLATES))));
 }
 
 TEST_F(ContentSerializersTest, LoadingErrorsCarryTheirMessages) {

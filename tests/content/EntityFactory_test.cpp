@@ -22,7 +22,8 @@ protected:
     }
     void TearDown() override { EntityFactory::setWorld(nullptr); }
 
-    Ref<ComponentTemplate> shipTemplate(const std::vector<std::pair<std::string, std::string>>& values) {
+    Ref<ComponentTemplate>
+    shipTemplate(const std::vector<std::pair<std::string, std::string>>& values) {
         auto component = ComponentTemplate::CreateFromSchema(ship);
         for (const auto& [name, value] : values) {
             component->_setFieldValue(name, value);
@@ -41,8 +42,8 @@ protected:
 };
 
 TEST_F(EntityFactoryTest, ReflectionSetsIntFloatAndStringFieldsFromText) {
-    const auto component = build(shipTemplate({{"hull", "$10"}, {"speed", "2.75"},
-                                               {"label", "Sea Wolf"}}));
+    const auto component =
+        build(shipTemplate({{"hull", "$10"}, {"speed", "2.75"}, {"label", "Sea Wolf"}}));
     ASSERT_TRUE(component);
     EXPECT_EQ(component->hull, 16);
     EXPECT_FLOAT_EQ(component->speed, 2.75F);
@@ -83,26 +84,27 @@ TEST_F(EntityFactoryTest, TemplateEntryPointRunsBetweenTheCreationHooks) {
     testing::DebugLogCapture log;
     auto component = ComponentTemplate::Create(testing::makeSchema("self_init", {"power:int"}));
     component->_setFieldValue("power", "21");
-    const auto built =
-        std::dynamic_pointer_cast<testing::SelfInitComponent>(EntityFactory::_createComponent(component));
+    const auto built = std::dynamic_pointer_cast<testing::SelfInitComponent>(
+        EntityFactory::_createComponent(component));
     ASSERT_TRUE(built);
     EXPECT_EQ(built->power, 42);
-    EXPECT_EQ(built->calls, (std::vector<std::string>{"beforeCreate", "intializeFromTemplate self_init",
-                                                      "afterCreate"}));
+    EXPECT_EQ(built->calls, (std::vector<std::string>{
+                                "beforeCreate", "intializeFromTemplate self_init", "afterCreate"}));
     EXPECT_TRUE(log.lines().empty());
 }
 
 TEST_F(EntityFactoryTest, ReflectionFallbackIsNoted) {
     testing::DebugLogCapture log;
     (void)build(shipTemplate({}));
-    EXPECT_TRUE(log.contains(
-        "No \"intializeFromTemplate\" method found for 'ShipComponent', falling back to reflection"));
+    EXPECT_TRUE(log.contains("No \"intializeFromTemplate\" method found for 'ShipComponent', "
+                             "falling back to reflection"));
 }
 
 TEST_F(EntityFactoryTest, UnknownComponentIsReportedByNameAndLeftOut) {
     testing::DebugLogCapture log;
     auto entityTemplate = EntityTemplate::Create("Boat", "", "");
-    entityTemplate->addComponentTemplate(ComponentTemplate::Create(testing::makeSchema("Ship", {})));
+    entityTemplate->addComponentTemplate(
+        ComponentTemplate::Create(testing::makeSchema("Ship", {})));
     entityTemplate->addComponentTemplate(shipTemplate({}));
     const auto entity = EntityFactory::spawnObject(entityTemplate, "boat");
     EXPECT_TRUE(log.contains("Component 'Ship' not found")); // meta names match exactly
@@ -146,8 +148,9 @@ TEST_F(EntityFactoryTest, MisuseRaisesItsMessage) {
         (void)EntityFactory::spawnObject(EntityTemplate::Create("a", "", ""), "a");
         FAIL() << "no error raised";
     } catch (const Error& error) {
-        EXPECT_STREQ(error.what(),
-                     "EntityFactory::spawnObject - No world set (use EntityFactory::setWorld first)");
+        EXPECT_STREQ(
+            error.what(),
+            "EntityFactory::spawnObject - No world set (use EntityFactory::setWorld first)");
     }
 }
 

@@ -13,8 +13,9 @@ class DirectoryTest : public ::testing::Test {
 protected:
     void SetUp() override {
         root = std::filesystem::temp_directory_path() /
-               ("tarvex-directory-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+               ("tarvex-directory-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root / "b-folder");
         for (const char* name : {"c.brix", "a.brix", "B.brix"}) {

@@ -83,8 +83,8 @@ TEST_F(TileMapLoaderTest, SampleMapAndSetLoad) {
 }
 
 TEST_F(TileMapLoaderTest, SavingATileSetAnswersByOutcome) {
-    const auto set = TileMapLoader::LoadTileSet(testing::samplesDirectory() +
-                                                "/tiles/harbour.tileset");
+    const auto set =
+        TileMapLoader::LoadTileSet(testing::samplesDirectory() + "/tiles/harbour.tileset");
     const auto writer = std::make_shared<BinaryTileSetSerializer>();
     EXPECT_EQ(TileMapLoader::SaveTileSet("/no/such/dir/out.tileset", set, writer), -1);
     const auto target = std::filesystem::temp_directory_path() / "tarvex-saved.tileset";

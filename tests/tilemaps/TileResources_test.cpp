@@ -4,8 +4,8 @@
 #include "resources/ResourceManager.hpp"
 #include "resources/TileResources.hpp"
 #include "support/DebugLogCapture.hpp"
-#include "tilemaps/TileMapTypes.hpp"
 #include "tilemaps/TileMap.hpp"
+#include "tilemaps/TileMapTypes.hpp"
 #include "tilemaps/TileSet.hpp"
 
 #include <gtest/gtest.h>
