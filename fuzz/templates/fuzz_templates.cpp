@@ -12,6 +12,7 @@
 #include "core/TypeRegistry.hpp"
 #include "entities/World.hpp"
 #include "platform/Stream.hpp"
+#include "resources/BrixGroup.hpp"
 
 #include <cstddef>
 #include <cstdint>
