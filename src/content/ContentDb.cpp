@@ -195,10 +195,11 @@ void ContentDb::buildTemplateFromParent(EntityTemplate& entityTemplate,
     if (!parent.getCategory().empty() && entityTemplate.getCategory().empty()) {
         entityTemplate.setCategory(parent.getCategory());
     }
-    // Copied first: adding to the template must not disturb a walk over the parent's list
-    // when the two are the same object.
-    const auto parentComponents = parent.getComponentTemplates();
-    for (const auto& parentComponent : parentComponents) {
+    // By index over the components present at the start: when a template is its own parent,
+    // adding to its list must not disturb the walk.
+    const std::size_t count = parent.getComponentTemplates().size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto parentComponent = parent.getComponentTemplates()[i];
         if (auto own =
                 entityTemplate.getComponentTemplate(parentComponent->getSchemaIdentifier())) {
             own->CopyFromTemplate(parentComponent.get());

@@ -80,7 +80,7 @@ std::string ContentDbLoader::resolvePath(const std::string& path) {
     if (path.find("::") != std::string::npos || path.starts_with('/') || path.starts_with('\\')) {
         return path;
     }
-    const std::string base = platform::currentDirectory();
+    std::string base = platform::currentDirectory();
     if (path.empty()) {
         return base;
     }

@@ -7,7 +7,7 @@ namespace tarvex {
 
 namespace {
 // How much is read at a time from a stream that cannot tell its size.
-constexpr std::uint64_t CHUNK_BYTES = 64 * 1024;
+constexpr std::uint64_t CHUNK_BYTES = std::uint64_t{64} * 1024;
 } // namespace
 
 TileDataReader::TileDataReader(platform::Stream& stream) : _stream(stream), _size(stream.size()) {}
