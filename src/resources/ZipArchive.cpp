@@ -153,7 +153,8 @@ std::vector<std::string> ZipArchive::entryNames() {
 }
 
 bool ZipArchive::isSafeMemberPath(const std::string& member) {
-    if (member.empty()) {
+    // A NUL would end the name minizip looks up before the part that was checked.
+    if (member.empty() || member.find('\0') != std::string::npos) {
         return false;
     }
     std::size_t start = 0;

@@ -48,7 +48,8 @@ public:
     [[nodiscard]] std::optional<std::vector<std::uint8_t>> extract(const std::string& member,
                                                                    const std::string& password);
 
-    // True when a member path stays inside the archive: no "." or ".." step, either separator.
+    // True when a member path stays inside the archive: not empty, no ".." step (with either
+    // separator) and no NUL character.
     [[nodiscard]] static bool isSafeMemberPath(const std::string& member);
 
 private:

@@ -1,5 +1,7 @@
 #include "core/Error.hpp"
+#include "core/TypeRegistry.hpp"
 #include "resources/BrixFile.hpp"
+#include "resources/FileTypes.hpp"
 #include "resources/ZipStreams.hpp"
 #include "resources/ZipTestData.hpp"
 #include "support/DebugLogCapture.hpp"
@@ -97,6 +99,14 @@ TEST_F(ZipStreams, ZipeSchemeReportsItsTroublesOnTheDebugLog) {
         EXPECT_TRUE(log.contains("Unable to find file"));
         EXPECT_EQ(stream->position(), 15);
     }
+}
+
+TEST(FileTypes, RegistersTheClassesAndTheZipSchemes) {
+    registerFileTypes();
+    for (const char* name : {"FileInformation", "ZipArchive", "ZipEngineStream"}) {
+        EXPECT_NE(TypeRegistry::instance().findByName(name), nullptr) << name;
+    }
+    EXPECT_TRUE(platform::openStream("zip::" + zipData("pack.zip") + "://mail@home.txt"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The zip archives the archive tests read, in tests/resources/data: made with the standard zip
-// tool (pack.zip, and secret.zip with the password "secret") or, for member names the tool
-// refuses to write, with Python's zipfile module (climbing.zip).
+// tool (pack.zip; secret.zip, secret-stored.zip and secret-stream.zip with the password
+// "secret", the last written from a pipe) or, for member names the tool refuses to write, with
+// Python's zipfile module (climbing.zip).
 #pragma once
 
 #include <cstdint>
