@@ -6,6 +6,7 @@
 #include "core/TypeRegistry.hpp"
 #include "platform/Directory.hpp"
 #include "platform/Stream.hpp"
+#include "resources/FileUtil.hpp"
 #include "resources/ZipArchive.hpp"
 
 namespace tarvex {
@@ -77,14 +78,11 @@ void ContentDbLoader::_LoadTemplate(ContentDb& db, const std::string& fileName, 
 }
 
 std::string ContentDbLoader::resolvePath(const std::string& path) {
+    // Absolute paths would be glued onto the working directory by PathCombine.
     if (path.find("::") != std::string::npos || path.starts_with('/') || path.starts_with('\\')) {
         return path;
     }
-    std::string base = platform::currentDirectory();
-    if (path.empty()) {
-        return base;
-    }
-    return base.ends_with('/') ? base + path : base + "/" + path;
+    return File_Util::PathCombine(platform::currentDirectory(), path);
 }
 
 } // namespace tarvex

@@ -4,16 +4,14 @@
 #include "content/ContentSerializers.hpp"
 #include "core/TypeRegistry.hpp"
 #include "entities/EntityTypes.hpp"
-#include "resources/BrixTypes.hpp"
-#include "resources/ZipStreams.hpp"
+#include "resources/ResourceTypes.hpp"
 
 namespace tarvex {
 
 void registerContentTypes() {
     registerEntityTypes();
-    registerBrixTypes();
-    // Schema and template files may be named by "zip::" paths.
-    registerZipStreams();
+    // Brix files, and the "zip::" paths schema and template files may be named by.
+    registerResourceTypes();
     TypeRegistry::instance()
         .add<ComponentField, ComponentSchema, ComponentTemplate, EntityTemplate, ContentDb,
              ComponentSchemaSerializer, BrixComponentSchemaSerializer, ContentDbSerializer,

@@ -138,6 +138,7 @@ TEST_F(ContentDbLoaderTest, RelativeLocationsAreTakenFromTheWorkingDirectory) {
     std::filesystem::current_path(previous);
     EXPECT_EQ(templateNames(), (std::vector<std::string>{"Flagship"}));
     EXPECT_EQ(ContentDbLoader::resolvePath("/abs/x"), "/abs/x");
+    EXPECT_EQ(ContentDbLoader::resolvePath("../x"), previous.parent_path().string() + "/x");
     EXPECT_EQ(ContentDbLoader::resolvePath("memory::x"), "memory::x");
 }
 
