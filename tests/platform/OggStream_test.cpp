@@ -78,7 +78,7 @@ TEST(OggStream, StreamedMusicMixesLikeTheWholeDecodedPiece) {
     const auto reference = decodedWhole(bytes, true);
     ASSERT_TRUE(streamed && reference);
     ASSERT_TRUE(streamed->isStreamed());
-    constexpr std::size_t threeSeconds = 3 * 44100;
+    constexpr std::size_t threeSeconds = std::size_t{3} * 44100;
     // 22050 Hz into 44100 Hz is an exact half step: the very same samples.
     expectSameMix(mixAlone(streamed, 1.0f, threeSeconds), mixAlone(reference, 1.0f, threeSeconds),
                   0.0f);
@@ -115,7 +115,7 @@ TEST(OggStream, EachChannelDecodesOnItsOwn) {
     const auto first = mixer.play(sound);
     const auto second = mixer.play(sound);
     ASSERT_TRUE(first && second);
-    std::vector<float> out(512 * 2);
+    std::vector<float> out(std::size_t{512} * 2);
     mixer.mix(std::span(out));
     const auto alone = mixAlone(sound, 1.0f, 512);
     for (std::size_t i = 0; i < out.size(); ++i) {
