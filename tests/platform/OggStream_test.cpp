@@ -3,8 +3,10 @@
 #include "platform/Sound.hpp"
 #include "support/AudioTestData.hpp"
 
+#include <atomic>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <thread>
 #include <vector>
 
 namespace tarvex::platform {
@@ -121,6 +123,36 @@ TEST(OggStream, EachChannelDecodesOnItsOwn) {
     for (std::size_t i = 0; i < out.size(); ++i) {
         ASSERT_NEAR(out[i], std::clamp(2.0f * alone[i], -1.0f, 1.0f), 1e-6f) << "sample " << i;
     }
+}
+
+TEST(OggStream, MainThreadSteersStreamedMusicWhileTheAudioThreadDecodesIt) {
+    const auto music = Sound::load(sourcePath("resource_db/music/daytime.ogg"), SOUND_LOOP);
+    ASSERT_TRUE(music && music->isStreamed());
+    AudioMixer mixer(44100);
+    std::atomic<int> pulls{0};
+    std::atomic<bool> done{false};
+    std::thread audio([&] {
+        std::vector<std::int16_t> out(2 * 1024);
+        while (!done) {
+            mixer.mix(std::span(out));
+            ++pulls;
+        }
+    });
+    // Tracks started, bent and stopped as the game does, while every pull decodes.
+    for (int i = 0; i < 50; ++i) {
+        const auto channel = mixer.play(music);
+        ASSERT_TRUE(channel);
+        const int seen = pulls;
+        while (pulls < seen + 2) {
+            std::this_thread::yield();
+        }
+        channel->setVolume(0.5f);
+        channel->setRate(0.9f);
+        channel->stop();
+    }
+    done = true;
+    audio.join();
+    EXPECT_EQ(mixer.playingCount(), 0u);
 }
 
 TEST(OggStream, DamagedFilesGiveNoSound) {
