@@ -26,8 +26,9 @@ float bounded(float value, float maximum) {
 } // namespace
 
 AudioChannel::AudioChannel(Ref<Sound> sound)
-    : _sound(std::move(sound)), _loop(_sound && _sound->isLooped()),
-      _playing(_sound && _sound->frameCount() > 0) {}
+    : _sound(std::move(sound)), _stream(_sound ? _sound->openDecoder() : nullptr),
+      _loop(_sound && _sound->isLooped()),
+      _playing(_sound && _sound->frameCount() > 0 && (_stream || !_sound->isStreamed())) {}
 
 void AudioChannel::setVolume(float volume) {
     _volume.store(bounded(volume, MAX_VOLUME), std::memory_order_relaxed);
@@ -39,6 +40,10 @@ void AudioChannel::setRate(float rate) {
 
 void AudioChannel::_mixInto(float* out, std::size_t frames, int outputRate) {
     if (!isPlaying()) {
+        return;
+    }
+    if (_stream) {
+        _mixStreamed(out, frames, outputRate);
         return;
     }
     const Sound& sound = *_sound;
@@ -83,6 +88,61 @@ void AudioChannel::_mixInto(float* out, std::size_t frames, int outputRate) {
     }
     if (!loop && _position >= length) {
         _playing.store(false, std::memory_order_relaxed);
+    }
+}
+
+bool AudioChannel::_fetchNext(bool loop) {
+    if (_stream->nextFrame(_next.data())) {
+        return true;
+    }
+    if (loop && _stream->rewind() && _stream->nextFrame(_next.data())) {
+        return true;
+    }
+    _next = _current;
+    return false;
+}
+
+// The same resampling as for decoded sounds, one frame pair at a time: the position lies
+// between _current and _next, `_fraction` of the way; the last frame is held unless looping.
+void AudioChannel::_mixStreamed(float* out, std::size_t frames, int outputRate) {
+    const double step = static_cast<double>(rate()) * _stream->sampleRate() / outputRate;
+    if (step <= 0.0) {
+        return;
+    }
+    const bool loop = isLooped();
+    if (!_primed) {
+        if (!_stream->nextFrame(_current.data())) {
+            _playing.store(false, std::memory_order_relaxed);
+            return;
+        }
+        _hasNext = _fetchNext(loop);
+        _primed = true;
+    }
+    const bool stereo = _stream->channels() == 2;
+    const float scale = volume() / 32768.0f;
+    const auto fraction = [this] { return static_cast<float>(_fraction); };
+
+    for (std::size_t frame = 0; frame < frames; ++frame) {
+        const float left0 = _current[0];
+        const float left = left0 + (_next[0] - left0) * fraction();
+        float right = left;
+        if (stereo) {
+            const float right0 = _current[1];
+            right = right0 + (_next[1] - right0) * fraction();
+        }
+        out[frame * 2] += left * scale;
+        out[frame * 2 + 1] += right * scale;
+
+        _fraction += step;
+        while (_fraction >= 1.0) {
+            _fraction -= 1.0;
+            if (!_hasNext) {
+                _playing.store(false, std::memory_order_relaxed);
+                return;
+            }
+            _current = _next;
+            _hasNext = _fetchNext(loop);
+        }
     }
 }
 

@@ -9,14 +9,18 @@
 //     music->stop();
 //
 // The setters and queries may be called from any thread while the audio thread mixes; the
-// mixer alone moves the play position.
+// mixer alone moves the play position. A channel playing a streamed sound decodes it as the
+// mixer asks for frames; the decoder is the channel's own.
 #pragma once
 
 #include "core/Object.hpp"
 #include "platform/Sound.hpp"
 
+#include <array>
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 
 namespace tarvex::platform {
 
@@ -54,9 +58,21 @@ private:
     // in -1..1) at the given output rate and advances the position. Called by the mixer only,
     // under its lock; never allocates.
     void _mixInto(float* out, std::size_t frames, int outputRate);
+    void _mixStreamed(float* out, std::size_t frames, int outputRate);
+    // Moves the following frame into _next; at the end of the stream it starts the stream
+    // again when looped, and otherwise answers false with _next holding the current frame.
+    bool _fetchNext(bool loop);
 
     Ref<Sound> _sound;
     double _position = 0; // in frames of the sound; owned by the mixer
+    // Streamed sounds: the decoder (declared after _sound, which holds its bytes), and the two
+    // frames the play position lies between, with the position's fraction. Owned by the mixer.
+    std::unique_ptr<OggStream> _stream;
+    std::array<std::int16_t, 2> _current{};
+    std::array<std::int16_t, 2> _next{};
+    double _fraction = 0;
+    bool _hasNext = false;
+    bool _primed = false;
     std::atomic<float> _volume{1.0f};
     std::atomic<float> _rate{1.0f};
     std::atomic<bool> _loop{false};

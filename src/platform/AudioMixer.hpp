@@ -10,8 +10,9 @@
 // play() and the channel setters run on the main thread; mix() on the audio thread. One mutex
 // guards the channel list: mix() holds it while it fills a buffer (tens of microseconds for a
 // device buffer), play() just long enough to add a channel; the channel setters are atomic and
-// take no lock. mix() never allocates or frees memory: finished channels are dropped by the
-// next play().
+// take no lock. mix() never frees memory: finished channels are dropped by the next play().
+// Decoded sounds mix without allocating; a streamed sound's decoder (libvorbis) may allocate
+// now and then while it decodes, within the buffer's mix.
 #pragma once
 
 #include "platform/AudioChannel.hpp"
@@ -52,7 +53,8 @@ private:
     static constexpr std::size_t CHUNK_FRAMES = 512;
 
     void _mixLocked(float* out, std::size_t frames);
-    void _dropFinished();
+    // Moves the channels that no longer play into `finished`; called under the lock.
+    void _takeFinished(std::vector<Ref<AudioChannel>>& finished);
 
     int _outputRate;
     mutable std::mutex _mutex;

@@ -1,8 +1,10 @@
 #include "platform/AudioDecoders.hpp"
+#include "platform/OggStream.hpp"
 
 #include <algorithm>
 #include <bit>
 #include <cstdio>
+#include <cstring>
 #include <vorbis/vorbisfile.h>
 
 namespace tarvex::platform {
@@ -61,6 +63,8 @@ private:
     bool _open = false;
 };
 
+constexpr int BIG_ENDIAN_OUTPUT = std::endian::native == std::endian::big ? 1 : 0;
+
 } // namespace
 
 std::optional<PcmAudio> decodeOgg(Stream& stream, std::size_t maxPcmBytes) {
@@ -88,12 +92,11 @@ std::optional<PcmAudio> decodeOgg(Stream& stream, std::size_t maxPcmBytes) {
             static_cast<std::size_t>(std::min<std::uint64_t>(declaredSamples, maxSamples)));
     }
 
-    constexpr int bigEndian = std::endian::native == std::endian::big ? 1 : 0;
     std::int16_t buffer[4096];
     int section = 0;
     for (;;) {
         const long got = ov_read(file.get(), reinterpret_cast<char*>(buffer), sizeof(buffer),
-                                 bigEndian, 2, 1, &section);
+                                 BIG_ENDIAN_OUTPUT, 2, 1, &section);
         if (got == 0) {
             break;
         }
@@ -126,6 +129,104 @@ std::optional<PcmAudio> decodeOgg(Stream& stream, std::size_t maxPcmBytes) {
 std::optional<PcmAudio> decodeOgg(std::span<const std::uint8_t> bytes, std::size_t maxPcmBytes) {
     const auto stream = MemoryStream::view(bytes);
     return decodeOgg(*stream, maxPcmBytes);
+}
+
+struct OggStream::Decoder {
+    Ref<MemoryStream> source;
+    VorbisFile file;
+};
+
+OggStream::OggStream() : _decoder(std::make_unique<Decoder>()) {}
+
+OggStream::~OggStream() = default;
+
+std::unique_ptr<OggStream> OggStream::open(std::span<const std::uint8_t> bytes) {
+    std::unique_ptr<OggStream> stream(new OggStream());
+    Decoder& decoder = *stream->_decoder;
+    decoder.source = MemoryStream::view(bytes);
+    if (!decoder.file.open(*decoder.source)) {
+        return nullptr;
+    }
+    OggVorbis_File* file = decoder.file.get();
+    const vorbis_info* info = ov_info(file, -1);
+    if (info == nullptr || (info->channels != 1 && info->channels != 2) ||
+        info->rate < MIN_SAMPLE_RATE || info->rate > MAX_SAMPLE_RATE) {
+        return nullptr;
+    }
+    // Every section of a chained file must keep the format: the channel mixes one format.
+    for (long link = 0; link < ov_streams(file); ++link) {
+        const vorbis_info* section = ov_info(file, static_cast<int>(link));
+        if (section == nullptr || section->channels != info->channels ||
+            section->rate != info->rate) {
+            return nullptr;
+        }
+    }
+    stream->_channels = info->channels;
+    stream->_sampleRate = static_cast<int>(info->rate);
+    const ogg_int64_t declared = ov_pcm_total(file, -1);
+    stream->_declaredFrames = declared > 0 ? static_cast<std::size_t>(declared) : 0;
+    // A stream whose first frame cannot be decoded is refused now rather than found silent.
+    if (!stream->_refill()) {
+        return nullptr;
+    }
+    return stream;
+}
+
+bool OggStream::_refill() {
+    _count = 0;
+    _at = 0;
+    if (_ended) {
+        return false;
+    }
+    OggVorbis_File* file = _decoder->file.get();
+    // Holes (lost pages) are skipped, as decodeOgg() does; each one consumes data, and the
+    // bound keeps a mix call short whatever the data holds.
+    constexpr int MAX_HOLES_IN_A_ROW = 64;
+    for (int holes = 0; holes <= MAX_HOLES_IN_A_ROW;) {
+        int section = 0;
+        const long got =
+            ov_read(file, reinterpret_cast<char*>(_buffer.data()),
+                    static_cast<int>(sizeof(_buffer)), BIG_ENDIAN_OUTPUT, 2, 1, &section);
+        if (got == OV_HOLE) {
+            ++holes;
+            continue;
+        }
+        if (got <= 0) {
+            break; // the end, or data that cannot be decoded
+        }
+        const vorbis_info* current = ov_info(file, section);
+        if (current == nullptr || current->channels != _channels || current->rate != _sampleRate) {
+            break;
+        }
+        const auto samples = static_cast<std::size_t>(got) / sizeof(std::int16_t);
+        _count = samples - samples % static_cast<std::size_t>(_channels);
+        if (_count > 0) {
+            return true;
+        }
+        ++holes; // not even one whole frame: as good as a hole
+    }
+    _ended = true;
+    return false;
+}
+
+bool OggStream::nextFrame(std::int16_t* frame) {
+    const auto width = static_cast<std::size_t>(_channels);
+    if (_at + width > _count && !_refill()) {
+        return false;
+    }
+    std::memcpy(frame, _buffer.data() + _at, width * sizeof(std::int16_t));
+    _at += width;
+    return true;
+}
+
+bool OggStream::rewind() {
+    if (ov_pcm_seek(_decoder->file.get(), 0) != 0) {
+        return false;
+    }
+    _ended = false;
+    _count = 0;
+    _at = 0;
+    return true;
 }
 
 } // namespace tarvex::platform

@@ -41,6 +41,34 @@ Ref<Sound> makeSound(std::optional<PcmAudio> pcm, int flags) {
 
 Sound::Sound(PcmAudio pcm, bool loop) : _pcm(std::move(pcm)), _loop(loop) {}
 
+std::size_t Sound::frameCount() const {
+    return isStreamed() ? _streamFrames : _pcm.frameCount();
+}
+
+std::unique_ptr<OggStream> Sound::openDecoder() const {
+    return isStreamed() ? OggStream::open(_encoded) : nullptr;
+}
+
+Ref<Sound> Sound::_fromOgg(std::vector<std::uint8_t> bytes, int flags) {
+    const auto stream = OggStream::open(bytes);
+    if (!stream) {
+        return nullptr;
+    }
+    const double lengthMs =
+        static_cast<double>(stream->declaredFrames()) * 1000.0 / stream->sampleRate();
+    // A stream that does not declare its length is decoded whole: decodeOgg() then bounds it.
+    const bool streamed = stream->declaredFrames() > 0 &&
+                          ((flags & SOUND_STREAM) != 0 || lengthMs > STREAM_LONGER_THAN_MS);
+    if (!streamed) {
+        return makeSound(decodeOgg(bytes), flags);
+    }
+    auto sound = std::make_shared<Sound>(PcmAudio{{}, stream->channels(), stream->sampleRate()},
+                                         (flags & SOUND_LOOP) != 0);
+    sound->_encoded = std::move(bytes);
+    sound->_streamFrames = stream->declaredFrames();
+    return sound;
+}
+
 double Sound::durationMs() const {
     return _pcm.sampleRate > 0 ? static_cast<double>(frameCount()) * 1000.0 / _pcm.sampleRate : 0.0;
 }
@@ -50,7 +78,7 @@ Ref<Sound> Sound::decode(std::span<const std::uint8_t> bytes, int flags) {
         return makeSound(decodeWav(bytes), flags);
     }
     if (startsWith(bytes, "OggS")) {
-        return makeSound(decodeOgg(bytes), flags);
+        return _fromOgg(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), flags);
     }
     return nullptr;
 }
@@ -61,24 +89,19 @@ Ref<Sound> Sound::load(const std::string& url, int flags) {
         return nullptr;
     }
     std::array<std::uint8_t, 4> magic{};
-    if (stream->read(magic.data(), magic.size()) != magic.size()) {
+    if (stream->read(magic.data(), magic.size()) != magic.size() ||
+        (!startsWith(magic, "RIFF") && !startsWith(magic, "OggS"))) {
+        return nullptr; // not a sound: nothing more is read
+    }
+    auto bytes = readAllBytes(*stream, MAX_SOUND_FILE_BYTES - magic.size());
+    if (!bytes) {
         return nullptr;
     }
-    if (startsWith(magic, "OggS") && stream->seek(0)) {
-        // Decoded straight from the stream: Ogg files need not sit in memory twice.
-        return makeSound(decodeOgg(*stream), flags);
+    bytes->insert(bytes->begin(), magic.begin(), magic.end());
+    if (startsWith(magic, "OggS")) {
+        return _fromOgg(std::move(*bytes), flags);
     }
-    if (!startsWith(magic, "RIFF") && !startsWith(magic, "OggS")) {
-        return nullptr;
-    }
-    // WAV files, and Ogg data in streams that cannot seek back (archive members), are read
-    // whole behind the bytes already taken.
-    auto rest = readAllBytes(*stream, MAX_SOUND_FILE_BYTES - magic.size());
-    if (!rest) {
-        return nullptr;
-    }
-    rest->insert(rest->begin(), magic.begin(), magic.end());
-    return decode(*rest, flags);
+    return decode(*bytes, flags);
 }
 
 } // namespace tarvex::platform

@@ -1,5 +1,5 @@
-#include "AudioTestData.hpp"
 #include "platform/AudioDevice.hpp"
+#include "support/AudioTestData.hpp"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

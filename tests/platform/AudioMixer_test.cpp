@@ -1,5 +1,5 @@
-#include "AudioTestData.hpp"
 #include "platform/AudioMixer.hpp"
+#include "support/AudioTestData.hpp"
 
 #include <atomic>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "AudioTestData.hpp"
 #include "platform/AudioDecoders.hpp"
+#include "support/AudioTestData.hpp"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#include "AudioTestData.hpp"
 #include "platform/Sound.hpp"
+#include "support/AudioTestData.hpp"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,8 @@
 #include "session/SessionTypes.hpp"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace tarvex {
 namespace {
@@ -31,8 +33,45 @@ const Type& TestBonusLevel::staticType() {
 
 namespace {
 
-TEST(SessionDbService, FreshSessionReadsAsZeroEmptyNullAndNotWon) {
-    const SessionDbService db;
+// Sees every integer write, to check the order in which the resets write their keys (a
+// subclass overriding setInt observes exactly this).
+class RecordingSessionDb : public SessionDbService {
+public:
+    void setInt(std::string_view key, std::int32_t value) override {
+        writes.push_back(std::string(key) + "=" + std::to_string(value));
+        SessionDbService::setInt(key, value);
+    }
+    std::vector<std::string> writes;
+};
+
+TEST(SessionDbService, ResetsWriteZeroToTheirKeysInOrder) {
+    RecordingSessionDb db;
+    db.resetGameplayState();
+    EXPECT_EQ(db.writes,
+              (std::vector<std::string>{"player_won=0", "highest_combo=0", "charges_dropped=0",
+                                        "destroyed_subs=0", "score=0"}));
+    db.writes.clear();
+    db.resetCurrentLevelState();
+    EXPECT_EQ(db.writes, (std::vector<std::string>{
+                             "current_level.destroyed_subs=0", "current_level.used_charges=0",
+                             "current_level.used_sonars=0", "current_level.destroyed_subs=0",
+                             "current_level.current_powerup=0"}));
+    db.writes.clear();
+    // The game's counters and flags go through the same integer writes.
+    db.increaseChargesDropped(2);
+    db.increaseSonarsUsed(1);
+    db.increaseScore(50);
+    db.decreaseScore(20);
+    db.setFlag("player_won", true);
+    db.setHighScore(30);
+    EXPECT_EQ(db.writes,
+              (std::vector<std::string>{"charges_dropped=2", "current_level.used_charges=2",
+                                        "current_level.used_sonars=1", "score=50", "score=30",
+                                        "player_won=1", "high_score=30"}));
+    EXPECT_TRUE(db.playerWon());
+}
+
+void expectFresh(const SessionDbService& db) {
     for (const auto value :
          {db.getScore(), db.getHighScore(), db.getDestroyedSubs(), db.getChargesDropped(),
           db.getChargesDroppedThisLevel(), db.getSonarsUsedThisLevel(), db.getHighestCombo()}) {
@@ -41,6 +80,20 @@ TEST(SessionDbService, FreshSessionReadsAsZeroEmptyNullAndNotWon) {
     EXPECT_EQ(db.getPreviousName(), "");
     EXPECT_EQ(db.getCurrentLevel(), nullptr);
     EXPECT_FALSE(db.playerWon());
+}
+
+TEST(SessionDbService, FreshAndResetSessionsReadAsZeroEmptyNullAndNotWon) {
+    SessionDbService db;
+    expectFresh(db);
+    db.set("current_level", std::make_shared<TestLevel>());
+    db.setHighScore(900);
+    db.setScore(400);
+    db.increaseChargesDropped(3);
+    db.increaseSonarsUsed(1);
+    db.set("previous_name", TextObject::Create("ANN"));
+    db.setFlag("player_won", true);
+    db.reset(); // the whole store, the high score included
+    expectFresh(db);
 }
 
 TEST(SessionDbService, ChargesCountForGameAndLevelSonarsForTheLevelOnly) {
