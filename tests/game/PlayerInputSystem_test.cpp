@@ -88,7 +88,7 @@ TEST_F(PlayerInputSystemTest, SpaceDropsAChargeBelowTheBoatThenDetonatesIt) {
     step();
     const auto charges = with<DepthChargeComponent>();
     ASSERT_EQ(charges.size(), 1U);
-    auto charge = charges.front();
+    const auto& charge = charges.front();
     auto* body = bodyOf(charge);
     ASSERT_NE(body, nullptr);
     EXPECT_FLOAT_EQ(body->x_pos, 107) << "88 + 48/2 - 5";

@@ -35,6 +35,11 @@ constexpr std::size_t REMEMBERED_BLASTS = 8;
 constexpr std::uint8_t PENALTY_RED = 128;
 constexpr std::uint8_t WHITE = 255;
 
+// Half the sprite's width in whole pixels, where a label is centred.
+float halfWidth(const BodyComponent& body) {
+    return static_cast<float>(body.getWidth() / 2); // NOLINT(bugprone-integer-division)
+}
+
 } // namespace
 
 const Type& ExplosionCollisionSystem::staticType() {
@@ -118,8 +123,7 @@ void ExplosionCollisionSystem::handleSubmarineCollisions(const BodyComponent* bo
         if (_sessionDb) {
             _sessionDb->increaseScore(score);
         }
-        makeFlyoff(label, subBody->x_pos + static_cast<float>(subBody->getWidth() / 2),
-                   subBody->y_pos, false);
+        makeFlyoff(label, subBody->x_pos + halfWidth(*subBody), subBody->y_pos, false);
         _countForCombo(_currentBlast);
 
         subBody->y_acceleration = SINK_ACCELERATION + SINK_SPREAD * Random::real(0, 1);
@@ -176,9 +180,8 @@ void ExplosionCollisionSystem::handleFishCollisions(const BodyComponent* body) {
         if (_sessionDb) {
             _sessionDb->decreaseScore(FISH_PENALTY);
         }
-        makeFlyoff("-" + std::to_string(FISH_PENALTY),
-                   fishBody->x_pos + static_cast<float>(fishBody->getWidth() / 2), fishBody->y_pos,
-                   true);
+        makeFlyoff("-" + std::to_string(FISH_PENALTY), fishBody->x_pos + halfWidth(*fishBody),
+                   fishBody->y_pos, true);
         fishBody->getSprite()->stopAnimation();
         fishBody->x_acceleration = 0;
         fishBody->x_velocity = 0;

@@ -83,7 +83,9 @@ void PlayerInputSystem::processEntity(Entity& entity) {
             if (_sessionDb) {
                 _sessionDb->increaseChargesDropped(1);
             }
-            const auto middle = static_cast<float>(body->getWidth() / 2);
+            // Integer halving on purpose: the drop point is a whole pixel.
+            const auto middle =
+                static_cast<float>(body->getWidth() / 2); // NOLINT(bugprone-integer-division)
             const auto height = static_cast<float>(body->getHeight());
             dropCharge(body->x_pos + middle - CHARGE_INSET, body->y_pos + height - CHARGE_RISE);
             if (_audioDb) {
