@@ -46,11 +46,16 @@ std::filesystem::path GameFlowTest::dataDirectory() {
 
 GameFlowTest::GameFlowTest()
     : graphicsDriver(std::make_shared<::tarvex::testing::FakeGraphicsDriver>()) {
-    platform::setGraphicsDriver(graphicsDriver);
+    restart();
+}
+
+void GameFlowTest::restart() {
+    runner.reset();
     GameRunnerOptions options;
     options.platform = std::make_shared<platform::VirtualLoopPlatform>();
     options.dataDirectory = dataDirectory().string();
     options.seed = 2000;
+    options.graphicsDriver = graphicsDriver;
     runner = std::make_unique<GameRunner>(options);
 }
 

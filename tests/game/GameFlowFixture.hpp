@@ -27,6 +27,8 @@ protected:
     GameFlowTest(const GameFlowTest&) = delete;
     GameFlowTest& operator=(const GameFlowTest&) = delete;
 
+    // A fresh game with the same seed and data.
+    void restart();
     // From the title screen: Space, then frames until the first level is being played.
     void startGame();
     [[nodiscard]] Ref<GameplayScreen> gameplay() const;

@@ -65,7 +65,7 @@ void DepthrunGame::initialSetup() {
 void DepthrunGame::setupGraphics() {
     platform::setPointerVisible(false);
     graphics::TarvexGfx::initGraphics(VIRTUAL_WIDTH, VIRTUAL_HEIGHT, WINDOW_SCALE, REFRESH_RATE,
-                                      true, 32, 1, graphics::GraphicsManager::DRIVER_TYPE_OPENGL);
+                                      true, 32, 1, _driverType);
     // Sharp pixels; magenta is transparent in every picture loaded from now on.
     auto& drawing = platform::drawingLayer();
     drawing.setImageFlags(platform::IMAGE_MASKED);

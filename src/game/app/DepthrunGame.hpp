@@ -11,6 +11,7 @@
 
 #include "audio/AudioService.hpp"
 #include "entities/GameEntityService.hpp"
+#include "graphics/GraphicsManager.hpp"
 #include "graphics/ScreenEffectsService.hpp"
 #include "graphics/SpriteBehaviourService.hpp"
 #include "graphics/SpriteRenderingService.hpp"
@@ -47,6 +48,9 @@ public:
 
     // A fixed seed for the random numbers in place of the millisecond clock (replays, tests).
     void setRandomSeed(std::optional<std::uint32_t> seed) { _seed = seed; }
+    // The graphics driver type of the set-up: OpenGL for the program; 0 keeps a driver a tool
+    // or test installed (one that opens no window, say).
+    void setDriverType(std::int32_t type) { _driverType = type; }
     // Ends the loop after the current frame.
     void finish() { _finished = 1; }
 
@@ -76,6 +80,7 @@ private:
     Ref<GameEntityService> _entityService;
     Ref<graphics::ScreenEffectsService> _screenEffectsService;
     std::optional<std::uint32_t> _seed;
+    std::int32_t _driverType = graphics::GraphicsManager::DRIVER_TYPE_OPENGL;
 };
 
 } // namespace tarvex::game

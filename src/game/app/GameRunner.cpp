@@ -26,6 +26,11 @@ GameRunner::GameRunner(GameRunnerOptions options) {
     platform::keyboard().flush();
     _game = std::make_shared<DepthrunGame>();
     _game->setRandomSeed(options.seed);
+    if (options.graphicsDriver) {
+        platform::setGraphicsDriver(options.graphicsDriver);
+        _game->setDriverType(0);
+        _installedGraphicsDriver = true;
+    }
     _game->start();
     (void)platform::selectAudioDriver(options.audioDriver);
     _loop = std::make_unique<FrameLoop>(*_game);
@@ -43,6 +48,9 @@ GameRunner::~GameRunner() {
     setGameDataDirectory("");
     platform::keyboard().flush();
     platform::setAudioDriver(nullptr);
+    if (_installedGraphicsDriver) {
+        platform::setGraphicsDriver(nullptr);
+    }
     platform::setLoopPlatform(_previousPlatform);
 }
 

@@ -15,6 +15,7 @@
 
 #include "game/app/DepthrunGame.hpp"
 #include "game/app/FrameLoop.hpp"
+#include "platform/GraphicsContext.hpp"
 #include "platform/LoopPlatform.hpp"
 
 #include <cstdint>
@@ -34,6 +35,8 @@ struct GameRunnerOptions {
     // The audio driver selected after start-up: "Silent" needs no sound device; "FreeAudio"
     // plays as the program does.
     std::string audioDriver = "Silent";
+    // Opens the game's window; null for a real OpenGL window (which needs a display).
+    std::shared_ptr<platform::GraphicsDriver> graphicsDriver;
 };
 
 class GameRunner {
@@ -77,6 +80,7 @@ private:
     Ref<DepthrunGame> _game;
     std::unique_ptr<FrameLoop> _loop;
     std::optional<int> _exitStatus;
+    bool _installedGraphicsDriver = false;
 };
 
 } // namespace tarvex::game
