@@ -45,6 +45,9 @@ void giveSprite(BodyComponent& body) {
         static_cast<std::int32_t>(body.x_pos), static_cast<std::int32_t>(body.y_pos)));
     body.getSprite()->setPosition(body.x_pos, body.y_pos);
     body.getSprite()->SetAlpha(body.sprite_alpha);
+    if (!body.animation_name.empty()) {
+        body.getSprite()->play(body.frameset_name.empty() ? "default" : body.frameset_name, 1.0F);
+    }
 }
 
 } // namespace

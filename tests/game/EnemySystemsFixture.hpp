@@ -1,7 +1,8 @@
 // The enemy and wildlife systems over a real entity service in a kernel, with the session and
 // screen-effects services and an audio service that records what it is asked to play. step()
 // stands in for the resource loader: each new body gets a sprite of the size the shipped art
-// has for its `sprite_name` (8 x 8 for names it does not know), so bodies move and have a size.
+// has for its `sprite_name` (8 x 8 for names it does not know), so bodies move and have a size,
+// and the sprite is told to play the body's frame set when the body names an animation.
 #pragma once
 
 #include "audio/AudioService.hpp"

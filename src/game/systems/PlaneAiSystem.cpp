@@ -56,8 +56,8 @@ void PlaneAiSystem::processEntity(Entity& entity) {
         return;
     }
     Entity* player = world->getTagManager()->getEntity("player");
-    auto* boat = player != nullptr ? player->getComponentAs<BodyComponent>(_bodyLookup.get())
-                                   : nullptr;
+    auto* boat =
+        player != nullptr ? player->getComponentAs<BodyComponent>(_bodyLookup.get()) : nullptr;
     if (boat == nullptr) {
         return;
     }
