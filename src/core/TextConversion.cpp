@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <string>
+#include <type_traits>
 
 namespace tarvex {
 namespace {
@@ -64,7 +66,11 @@ std::int32_t toInt(std::string_view text) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(toLong(text)));
 }
 
-double toDouble(std::string_view text) {
+namespace {
+
+// Reads straight into the target type, so that a float is the nearest float to the text rather
+// than the float nearest to the nearest double (which can round the other way).
+template <class T> T readReal(std::string_view text) {
     const std::size_t start = skipBlanks(text);
     // from_chars does not take a leading '+'.
     std::string_view number = text.substr(start);
@@ -73,26 +79,40 @@ double toDouble(std::string_view text) {
         negative = number[0] == '-';
         number.remove_prefix(1);
     }
-    if (number.empty() || !((number[0] >= '0' && number[0] <= '9') || number[0] == '.')) {
-        return 0.0; // no "inf" or "nan": only digits make a number
+    // No "inf", "nan" or hexadecimal: only decimal digits make a number.
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const bool digitFirst = !number.empty() && isDigit(number[0]);
+    const bool pointFirst = number.size() >= 2 && number[0] == '.' && isDigit(number[1]);
+    if (!digitFirst && !pointFirst) {
+        return T{0}; // a sign alone, or "-.", is no number: plain zero, not minus zero
     }
-    double value = 0.0;
+    T value{0};
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
                                         std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone on overflow; fall back to strtod's answer.
-        value = std::strtod(
-            std::string(number.substr(0, static_cast<std::size_t>(result.ptr - number.data())))
-                .c_str(),
-            nullptr);
+        // from_chars leaves the value alone when the result overflows or underflows; strto*
+        // answers the correctly rounded value (infinity, or zero, or a subnormal) instead.
+        const std::string digits(
+            number.substr(0, static_cast<std::size_t>(result.ptr - number.data())));
+        if constexpr (std::is_same_v<T, float>) {
+            value = std::strtof(digits.c_str(), nullptr);
+        } else {
+            value = std::strtod(digits.c_str(), nullptr);
+        }
     } else if (result.ec != std::errc()) {
-        value = 0.0;
+        value = T{0};
     }
     return negative ? -value : value;
 }
 
+} // namespace
+
+double toDouble(std::string_view text) {
+    return readReal<double>(text);
+}
+
 float toFloat(std::string_view text) {
-    return static_cast<float>(toDouble(text));
+    return readReal<float>(text);
 }
 
 std::string floatToText(double value) {

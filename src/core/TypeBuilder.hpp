@@ -64,6 +64,8 @@ template <class M> const Type& numericType() {
 template <class M> M numberFromText(std::string_view text) {
     if constexpr (std::is_same_v<M, bool>) {
         return toInt(text) != 0;
+    } else if constexpr (std::is_same_v<M, float>) {
+        return toFloat(text); // straight to the nearest float, not through a double
     } else if constexpr (std::is_floating_point_v<M>) {
         return static_cast<M>(toDouble(text));
     } else if constexpr (sizeof(M) <= 4) {

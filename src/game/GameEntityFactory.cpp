@@ -51,7 +51,8 @@ Ref<Entity> GameEntityFactory::createPlayer() {
     auto body = std::make_shared<BodyComponent>();
     body->sprite_name = "depthrun.objects.player";
     // Integer halving on purpose: 88 on the 224-wide screen.
-    body->x_pos = static_cast<float>(graphics::TarvexGfx::getGraphicsWidth() / 2) - BOAT_HALF_WIDTH;
+    const std::int32_t halfWidth = graphics::TarvexGfx::getGraphicsWidth() / 2;
+    body->x_pos = static_cast<float>(halfWidth) - BOAT_HALF_WIDTH;
     body->y_pos = BOAT_Y;
     body->x_max_velocity = 25;
     body->x_drag = 10;

@@ -23,6 +23,9 @@ public:
     static constexpr std::int32_t WHITE = 16777215;
 
     AbstractSpriteRequest();
+    // Its animation handler points back at it: a copy would drive the original.
+    AbstractSpriteRequest(const AbstractSpriteRequest&) = delete;
+    AbstractSpriteRequest& operator=(const AbstractSpriteRequest&) = delete;
 
     virtual void addAnimation(const Ref<AbstractSpriteAnimation>& animation);
     // Nothing at this level; image sprites play frame animations.

@@ -3,7 +3,7 @@
 // last one finishes the queue starts over from the first (without resetting them) until the
 // repeat limit is reached.
 //
-//     sprite->addAnimation(std::make_shared<MyPulse>());   // a subclass of AbstractSpriteAnimation
+//     sprite->addAnimation(std::make_shared<Pulse>());   // Pulse: an AbstractSpriteAnimation
 #pragma once
 
 #include "core/Object.hpp"

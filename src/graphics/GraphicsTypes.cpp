@@ -22,11 +22,10 @@ void registerGraphicsTypes() {
              AbstractSpriteAnimation, AnimationHandler, AbstractSpriteRequest, RenderGroup,
              ClippedRenderGroup, RenderQueue, SpriteRenderingService, TextRenderStyle,
              TextRenderRequest, RectangleRenderRequest, ProgressBarRenderRequest, TileImageRequest,
-             SpriteAnimationHandler, ImageSprite,
-             AbstractSpriteBehaviour, SpriteBehaviour, MoveSpriteBehaviour, ParallelSpriteBehaviour,
-             PhysicsMoveSpriteBehaviour, PixelMoveSpriteBehaviour, SequentialSpriteBehaviour,
-             SpriteBehaviourService, BackgroundAction, ScreenEffectsService, ShakeCameraAction,
-             FadeScreenAction>();
+             SpriteAnimationHandler, ImageSprite, AbstractSpriteBehaviour, SpriteBehaviour,
+             MoveSpriteBehaviour, ParallelSpriteBehaviour, PhysicsMoveSpriteBehaviour,
+             PixelMoveSpriteBehaviour, SequentialSpriteBehaviour, SpriteBehaviourService,
+             BackgroundAction, ScreenEffectsService, ShakeCameraAction, FadeScreenAction>();
 }
 
 } // namespace tarvex::graphics

@@ -55,10 +55,8 @@ void SpriteAnimationHandler::update(float delta) {
         ++_framePos;
         if (static_cast<std::size_t>(_framePos) >= _frames.size()) {
             ++_loopPosition;
-            if (_loopCount == AnimationResource::LOOP_FOREVER) {
-                _framePos = 0;
-            } else if (_loopPosition >= _loopCount) {
-                _playing = 0;
+            if (_loopCount != AnimationResource::LOOP_FOREVER && _loopPosition >= _loopCount) {
+                _playing = 0; // hold the last frame
                 _framePos = static_cast<std::int32_t>(_frames.size()) - 1;
             } else {
                 _framePos = 0;

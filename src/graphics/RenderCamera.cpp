@@ -24,8 +24,8 @@ void CameraBehaviour::update(float /*delta*/) {
     _camera->getPreviousPosition() = _camera->getPosition();
     if (const AbstractSpriteRequest* target = _camera->getTarget()) {
         Position2D& position = _camera->getPosition();
-        position.setPositionX(target->getX() - static_cast<float>(_camera->width / 4));
-        position.setPositionY(target->getY() - static_cast<float>(_camera->height / 4));
+        position.setPositionX(target->getX() - static_cast<float>(_camera->quarterWidth()));
+        position.setPositionY(target->getY() - static_cast<float>(_camera->quarterHeight()));
     }
 }
 
@@ -58,7 +58,8 @@ bool RenderCamera::isInLeftBounds() const {
 }
 
 bool RenderCamera::isInRightBounds() const {
-    return getX() + static_cast<float>(width / 2) < _bounds.getX() + _bounds.getWidth();
+    const std::int32_t halfWidth = width / 2; // whole units, as the view size is
+    return getX() + static_cast<float>(halfWidth) < _bounds.getX() + _bounds.getWidth();
 }
 
 bool RenderCamera::isInTopBounds() const {
@@ -66,7 +67,8 @@ bool RenderCamera::isInTopBounds() const {
 }
 
 bool RenderCamera::isInBottomBounds() const {
-    return getY() + static_cast<float>(height / 2) < _bounds.getY() + _bounds.getHeight();
+    const std::int32_t halfHeight = height / 2;
+    return getY() + static_cast<float>(halfHeight) < _bounds.getY() + _bounds.getHeight();
 }
 
 void RenderCamera::setPosition(std::int32_t x, std::int32_t y) {
@@ -95,8 +97,8 @@ void RenderCamera::jumpToTarget() {
     if (!_target) {
         return;
     }
-    float x = _target->getX() - static_cast<float>(width / 4);
-    float y = _target->getY() - static_cast<float>(height / 4);
+    float x = _target->getX() - static_cast<float>(quarterWidth());
+    float y = _target->getY() - static_cast<float>(quarterHeight());
     const float right = _bounds.getX() + _bounds.getWidth();
     const float bottom = _bounds.getY() + _bounds.getHeight();
     if (x < _bounds.getX()) {

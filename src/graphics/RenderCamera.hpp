@@ -48,6 +48,9 @@ class RenderCamera : public AbstractRenderCamera {
     TARVEX_OBJECT(RenderCamera, AbstractRenderCamera)
 public:
     RenderCamera() = default;
+    // Its behaviour points back at it: a copy would be moved by the original's behaviour.
+    RenderCamera(const RenderCamera&) = delete;
+    RenderCamera& operator=(const RenderCamera&) = delete;
 
     // A view of width x height units at (x, y), with the default behaviour.
     [[nodiscard]] static Ref<RenderCamera> Create(std::int32_t width, std::int32_t height,
@@ -80,6 +83,9 @@ public:
     [[nodiscard]] bool hasTarget() const { return _target != nullptr; }
     void setBehaviour(Ref<CameraBehaviour> behaviour);
     void update(float delta);
+    // A quarter of the view in whole units: where a followed target sits from the top-left.
+    [[nodiscard]] std::int32_t quarterWidth() const { return width / 4; }
+    [[nodiscard]] std::int32_t quarterHeight() const { return height / 4; }
 
     std::int32_t width = 0;
     std::int32_t height = 0;

@@ -49,9 +49,8 @@ void RenderQueue::remove(const Ref<AbstractRenderRequest>& request, std::int32_t
     if (!request || !_renderObjects->contains(request)) {
         return;
     }
-    const Ref<AbstractRenderRequest> removed = request;
-    _removeKeepingOrder(removed.get());
-    removed->onRemoved();
+    _removeKeepingOrder(request.get());
+    request->onRemoved();
 }
 
 void RenderQueue::removeGroup(const std::string& name) {

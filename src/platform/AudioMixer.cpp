@@ -19,9 +19,15 @@ Ref<AudioChannel> AudioMixer::play(const Ref<Sound>& sound) {
     if (!channel->isPlaying()) {
         return nullptr;
     }
-    _dropFinished();
-    const std::lock_guard lock(_mutex);
-    _channels.push_back(channel);
+    // One short hold of the lock: the audio thread is kept waiting for no more than that, and
+    // this thread for no more than one buffer's mix. Finished channels (and perhaps their
+    // sounds) are released after it, so neither thread waits on freeing memory.
+    std::vector<Ref<AudioChannel>> finished;
+    {
+        const std::lock_guard lock(_mutex);
+        _takeFinished(finished);
+        _channels.push_back(channel);
+    }
     return channel;
 }
 
@@ -39,18 +45,12 @@ std::size_t AudioMixer::playingCount() const {
                       [](const auto& channel) { return channel->isPlaying(); }));
 }
 
-void AudioMixer::_dropFinished() {
-    // Channels (and perhaps their sounds) are released outside the lock, so the audio thread
-    // never waits on freeing memory.
-    std::vector<Ref<AudioChannel>> finished;
-    {
-        const std::lock_guard lock(_mutex);
-        const auto end =
-            std::stable_partition(_channels.begin(), _channels.end(),
-                                  [](const auto& channel) { return channel->isPlaying(); });
-        finished.assign(std::make_move_iterator(end), std::make_move_iterator(_channels.end()));
-        _channels.erase(end, _channels.end());
-    }
+void AudioMixer::_takeFinished(std::vector<Ref<AudioChannel>>& finished) {
+    const auto end =
+        std::stable_partition(_channels.begin(), _channels.end(),
+                              [](const auto& channel) { return channel->isPlaying(); });
+    finished.assign(std::make_move_iterator(end), std::make_move_iterator(_channels.end()));
+    _channels.erase(end, _channels.end());
 }
 
 void AudioMixer::_mixLocked(float* out, std::size_t frames) {

@@ -53,7 +53,8 @@ private:
     static constexpr std::size_t CHUNK_FRAMES = 512;
 
     void _mixLocked(float* out, std::size_t frames);
-    void _dropFinished();
+    // Moves the channels that no longer play into `finished`; called under the lock.
+    void _takeFinished(std::vector<Ref<AudioChannel>>& finished);
 
     int _outputRate;
     mutable std::mutex _mutex;

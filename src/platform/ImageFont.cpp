@@ -5,6 +5,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 #include <algorithm>
 #include <memory>
@@ -44,6 +45,29 @@ int pixelsOf(FT_Pos value26_6) {
     return static_cast<int>((value26_6 + 32) >> 6);
 }
 
+// How much bold adds to each stroke, in 26.6 pixels: whole pixels, so that the strokes of a
+// pixel font stay on the pixel grid.
+FT_Pos boldStrength(int pixelSize) {
+    return static_cast<FT_Pos>(std::max(1, (pixelSize + 8) / 16)) * 64;
+}
+
+// Applies the synthetic styles to a glyph's outline before it is rendered. Bold widens every
+// stroke by `strength` to the right (FreeType keeps the outline's left edges where they were)
+// and the advance with it; italic shears the outline about the baseline.
+void applyStyles(FT_GlyphSlot slot, bool bold, bool italic, FT_Pos strength) {
+    if (slot->format != FT_GLYPH_FORMAT_OUTLINE) {
+        return;
+    }
+    if (bold && FT_Outline_EmboldenXY(&slot->outline, strength, 0) == 0) {
+        slot->advance.x += strength;
+    }
+    if (italic) {
+        // tan(12 degrees) in 16.16 fixed point.
+        FT_Matrix shear{0x10000, 0x0366A, 0, 0x10000};
+        FT_Outline_Transform(&slot->outline, &shear);
+    }
+}
+
 struct Rendered {
     ImageFont::Glyph glyph;
     std::vector<std::uint8_t> coverage; // width * height
@@ -76,6 +100,8 @@ Ref<ImageFont> ImageFont::fromBytes(std::span<const std::uint8_t> bytes, int pix
     }
 
     const bool smooth = (style & FONT_SMOOTH) != 0;
+    const bool bold = (style & FONT_BOLD) != 0;
+    const bool italic = (style & FONT_ITALIC) != 0;
     auto font = std::make_shared<ImageFont>();
     font->_pixelSize = pixelSize;
     font->_style = style;
@@ -101,8 +127,11 @@ Ref<ImageFont> ImageFont::fromBytes(std::span<const std::uint8_t> bytes, int pix
         if (index == 0 && code != 32) {
             continue; // characters the font lacks draw nothing and take no room
         }
-        if (FT_Load_Glyph(face.handle, index, loadFlags) != 0 ||
-            FT_Render_Glyph(face.handle->glyph, renderMode) != 0) {
+        if (FT_Load_Glyph(face.handle, index, loadFlags) != 0) {
+            continue;
+        }
+        applyStyles(face.handle->glyph, bold, italic, boldStrength(pixelSize));
+        if (FT_Render_Glyph(face.handle->glyph, renderMode) != 0) {
             continue;
         }
         const FT_GlyphSlot slot = face.handle->glyph;

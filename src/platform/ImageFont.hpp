@@ -1,9 +1,11 @@
 // A TrueType font rasterised once, at one pixel size, into a glyph atlas image. Text is then
 // drawn by the drawing layer as one textured quad per glyph, with the current colour, alpha,
-// blend, scale, rotation and handle. Style 0 rasterises without smoothing (every pixel fully
-// on or off), which keeps pixel fonts crisp.
+// blend, scale, rotation and handle. The style is a sum of flags: bold (1) thickens every stroke
+// to the right and widens each advance to match, italic (2) slants the glyphs, and smoothing (4)
+// rasterises with anti-aliased coverage. Without smoothing every pixel is fully on or off,
+// which keeps pixel fonts crisp.
 //
-//     auto font = ImageFont::load("incbin::small-font.ttf", 10, 0);
+//     auto font = ImageFont::load("incbin::small-font.ttf", 10, FONT_BOLD);
 //     drawingLayer().setFont(font);
 //     drawingLayer().drawText("SCORE 100", 4, 4);
 //
@@ -22,7 +24,9 @@
 namespace tarvex::platform {
 
 enum FontStyle : int {
-    FONT_SMOOTH = 1, // anti-aliased coverage instead of on/off pixels
+    FONT_BOLD = 1,   // strokes one pixel (per 16 pixels of size) heavier
+    FONT_ITALIC = 2, // slanted by about 12 degrees
+    FONT_SMOOTH = 4, // anti-aliased coverage instead of on/off pixels
 };
 
 class ImageFont : public Object {

@@ -9,6 +9,7 @@
 #include "platform/ImageFont.hpp"
 #include "platform/Sound.hpp"
 #include "platform/Stream.hpp"
+#include "platform/net/Socket.hpp"
 
 #include <atomic>
 
@@ -53,7 +54,7 @@ std::int32_t allocateUserEventId(const std::string& /*description*/) {
 void registerPlatformTypes() {
     TypeRegistry::instance()
         .add<PlatformEvent, Stream, MemoryStream, FileStream, Image, ImageFont, GraphicsContext,
-             Sound, AudioChannel, AudioDevice>();
+             Sound, AudioChannel, AudioDevice, Socket>();
 }
 
 } // namespace tarvex::platform

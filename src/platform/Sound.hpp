@@ -58,7 +58,8 @@ public:
     [[nodiscard]] double durationMs() const;
 
     [[nodiscard]] bool isStreamed() const { return !_encoded.empty(); }
-    // A new decoder at the first frame, for one channel; null for a sound held decoded.
+    // A new decoder at the first frame, for one channel; null for a sound held decoded. It
+    // reads the bytes this sound keeps, so the sound must outlive it (a channel holds both).
     [[nodiscard]] std::unique_ptr<OggStream> openDecoder() const;
 
 private:

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <span>
+#include <vector>
 
 namespace tarvex {
 namespace {
@@ -177,7 +178,7 @@ std::int32_t BrixFile::loadFromStream(const Ref<platform::Stream>& stream) {
     BrixByteReader reader(*stream);
     std::int32_t added = 0;
     while (findGroupStart(reader)) {
-        if (auto group = readGroup(reader, 0)) {
+        if (auto group = readGroup(reader)) {
             addGroup(group);
             ++added;
         }
@@ -232,9 +233,11 @@ void BrixFile::_endEntry(BrixGroup& group, std::string& name, std::string& value
     child->AddField(name.substr(colon + 1), value, arrayMark);
 }
 
-Ref<BrixGroup> BrixFile::readGroup(BrixByteReader& reader, std::int32_t depth) {
-    TarvexFramework::startDebugTimer("BrixFile.readGroup");
-    auto group = std::make_shared<BrixGroup>();
+// What the scanner keeps while it reads one group's body. Nested groups are read with a stack of
+// these rather than by recursion, so that nesting depth costs heap, not call stack.
+struct BrixFile::_ScanState {
+    Ref<BrixGroup> group; // null for a group nested too deep: read, then left out
+    bool named = false;   // the header gave an identifier (an unquoted "[" now opens a child)
     std::string name;
     std::string value;
     bool namePart = true;
@@ -242,97 +245,134 @@ Ref<BrixGroup> BrixFile::readGroup(BrixByteReader& reader, std::int32_t depth) {
     bool arrayMark = false;
     int previous = NONE;
     int next = NONE;
+};
+
+void BrixFile::_readHeader(BrixByteReader& reader, _ScanState& state) {
+    std::string header = readGroupIdentifier(reader);
+    const bool isArray = !header.empty() && header.back() == '*';
+    if (isArray) {
+        std::erase(header, '*');
+    }
+    if (state.group) {
+        if (isArray) {
+            state.group->m_IsArray = 1;
+        }
+        state.group->SetIdentifier(header);
+        state.named = !state.group->Identifier.empty();
+        return;
+    }
+    BrixGroup probe; // a metadata header without "n" names nothing, and the next "[" is a header
+    probe.SetIdentifier(header);
+    state.named = !probe.Identifier.empty();
+}
+
+Ref<BrixGroup> BrixFile::readGroup(BrixByteReader& reader) {
+    TarvexFramework::startDebugTimer("BrixFile.readGroup");
+    std::vector<_ScanState> open;
+    open.emplace_back().group = std::make_shared<BrixGroup>();
     while (true) {
+        _ScanState& state = open.back();
         const int c = reader.get();
         if (c == END) {
             TarvexFramework::stopDebugTimer("BrixFile.readGroup");
-            return nullptr; // cut off before its closing brace
+            return nullptr; // cut off before its closing brace, and so is every enclosing group
         }
         if (const int ahead = reader.peek(); ahead != END) {
-            next = ahead; // at the end the earlier look-ahead stands
+            state.next = ahead; // at the end the earlier look-ahead stands
         }
+        std::string& text = state.namePart ? state.name : state.value;
         switch (c) {
         case '[':
-            if (quoted) {
-                value += '[';
-            } else if (next == '[') {
+            if (state.quoted) {
+                state.value += '[';
+            } else if (state.next == '[') {
                 (void)reader.get();
-                value = readScriptSource(reader);
-            } else if (group->Identifier.empty()) {
-                std::string header = readGroupIdentifier(reader);
-                if (!header.empty() && header.back() == '*') {
-                    group->m_IsArray = 1;
-                    std::erase(header, '*');
-                }
-                group->SetIdentifier(header);
-            } else if (depth + 1 >= MAX_NESTING_DEPTH) {
-                reader.stop();
+                state.value = readScriptSource(reader);
+            } else if (!state.named) {
+                _readHeader(reader, state);
             } else {
+                // A nested group: its body is read with a fresh state; this one resumes after
+                // the child's closing brace with its texts and flags as they were.
                 reader.unget('[');
-                group->AddChild(readGroup(reader, depth + 1));
+                state.previous = c;
+                const bool keep =
+                    state.group && open.size() < static_cast<std::size_t>(MAX_NESTING_DEPTH);
+                open.emplace_back().group = keep ? std::make_shared<BrixGroup>() : nullptr;
+                continue;
             }
             break;
         case '/':
-            if (!quoted && previous == '/') {
+            if (!state.quoted && state.previous == '/') {
                 collapseSingleComment(reader);
-                previous = NONE;
+                state.previous = NONE;
                 continue;
             }
-            if (!namePart) {
-                value += '/';
+            if (!state.namePart) {
+                state.value += '/';
             }
             break;
         case '*':
             // Between quotes a star is always text.
-            if (!quoted && previous == '/') {
+            if (!state.quoted && state.previous == '/') {
                 collapseMultiComment(reader, true);
-            } else if (!quoted && namePart) {
-                arrayMark = true;
+            } else if (!state.quoted && state.namePart) {
+                state.arrayMark = true;
             } else {
-                value += '*';
+                state.value += '*';
             }
             break;
         case ';':
-            _endEntry(*group, name, value, arrayMark);
-            name.clear();
-            value.clear();
-            namePart = true;
-            quoted = false;
-            arrayMark = false;
+            if (state.group) {
+                _endEntry(*state.group, state.name, state.value, state.arrayMark);
+            }
+            state.name.clear();
+            state.value.clear();
+            state.namePart = true;
+            state.quoted = false;
+            state.arrayMark = false;
             break;
         case '=':
-            namePart = false;
+            state.namePart = false;
             break;
         case '\n':
             collapseWhitespace(reader);
             break;
         case '"':
-            if (previous == '\\') {
-                (namePart ? name : value) += '"';
+            if (state.previous == '\\') {
+                text += '"';
             } else {
-                quoted = !quoted;
+                state.quoted = !state.quoted;
             }
             break;
         case '{':
-            if (!namePart || quoted) {
-                value += '{';
+            if (!state.namePart || state.quoted) {
+                state.value += '{';
             }
             break;
-        case '}':
-            if (quoted) {
-                value += '}';
+        case '}': {
+            if (state.quoted) {
+                state.value += '}';
                 break;
             }
-            TarvexFramework::stopDebugTimer("BrixFile.readGroup");
-            return group;
+            Ref<BrixGroup> complete = std::move(state.group);
+            open.pop_back();
+            if (open.empty()) {
+                TarvexFramework::stopDebugTimer("BrixFile.readGroup");
+                return complete;
+            }
+            if (complete && open.back().group) {
+                open.back().group->AddChild(complete);
+            }
+            continue; // the parent's previous byte is the "[" that opened the child
+        }
         default:
             if (c < 32) {
                 break; // tabs, carriage returns and other control bytes never reach the text
             }
-            (namePart ? name : value) += static_cast<char>(c);
+            text += static_cast<char>(c);
             break;
         }
-        previous = c;
+        state.previous = c;
     }
 }
 

@@ -30,9 +30,10 @@ namespace tarvex {
 class BrixFile : public Object {
     TARVEX_OBJECT(BrixFile, Object)
 public:
-    // Groups nest at most this deep. Deeper nesting is read like a file that ends inside the
-    // group: the outermost enclosing group is dropped and reading stops, which keeps the
-    // recursive scanner (and the tree's destruction) within the stack.
+    // Groups nest at most this deep (a top-level group counts as one). A group nested deeper is
+    // read to its closing brace and left out, with everything inside it; its enclosing groups
+    // and everything after it are kept. The bound keeps whoever walks the tree recursively
+    // (and the tree's own destruction) within the stack.
     static constexpr std::int32_t MAX_NESTING_DEPTH = 100;
 
     BrixFile();
@@ -85,9 +86,9 @@ public:
     // Appends a group; null is ignored.
     void addGroup(const Ref<BrixGroup>& group);
 
-    // Scanner steps. readGroup starts at a group's "[" and answers null when the input ends
-    // before the group's closing brace; `depth` is the nesting depth of the group (0 at the top).
-    [[nodiscard]] virtual Ref<BrixGroup> readGroup(BrixByteReader& reader, std::int32_t depth);
+    // Scanner steps. readGroup starts at a group's "[" and reads it with every group nested in
+    // it; it answers null when the input ends before the group's closing brace.
+    [[nodiscard]] virtual Ref<BrixGroup> readGroup(BrixByteReader& reader);
     // Skips to the next "[" outside comments and leaves it unread; false at the end.
     virtual bool findGroupStart(BrixByteReader& reader);
     // The header text after "[" up to (and consuming) the first "]".
@@ -107,7 +108,9 @@ public:
     std::unordered_map<std::string, ObjectRef> m_QueryCache;
 
 private:
+    struct _ScanState;
     void _endEntry(BrixGroup& group, std::string& name, std::string& value, bool arrayMark) const;
+    void _readHeader(BrixByteReader& reader, _ScanState& state);
 };
 
 } // namespace tarvex

@@ -18,10 +18,10 @@ namespace tarvex {
 class FontResource : public BaseResource {
     TARVEX_OBJECT(FontResource, BaseResource)
 public:
-    // Style flags, combined.
-    static constexpr std::int32_t FONT_BOLD = 1;
-    static constexpr std::int32_t FONT_ITALIC = 2;
-    static constexpr std::int32_t FONT_SMOOTHING = 4;
+    // Style flags, combined; the image font's own flags.
+    static constexpr std::int32_t FONT_BOLD = platform::FONT_BOLD;
+    static constexpr std::int32_t FONT_ITALIC = platform::FONT_ITALIC;
+    static constexpr std::int32_t FONT_SMOOTHING = platform::FONT_SMOOTH;
 
     // The font, read first when needed; null when the file could not be read.
     [[nodiscard]] Ref<platform::ImageFont> getFont();

@@ -45,7 +45,7 @@ void ResourceManager::removeCallback(const ResourceCallback& /*callback*/) {}
 void ResourceManager::clearCallbacks() {}
 
 Ref<BaseResource> ResourceManager::getResource(const std::string& name, bool lazy) {
-    const auto resource = _getResource(name);
+    auto resource = _getResource(name);
     if (!resource) {
         debugLog("ResourceManager->getResource() - Could not find: " + name);
         return nullptr;

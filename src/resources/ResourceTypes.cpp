@@ -5,6 +5,7 @@
 #include "resources/BrixResourceFileSerializer.hpp"
 #include "resources/BrixTypes.hpp"
 #include "resources/FileResource.hpp"
+#include "resources/FileTypes.hpp"
 #include "resources/FontResource.hpp"
 #include "resources/ImageResource.hpp"
 #include "resources/ResourceDbService.hpp"
@@ -17,6 +18,7 @@ namespace tarvex {
 
 void registerResourceTypes() {
     registerBrixTypes();
+    registerFileTypes(); // file information, zip archives and the "zip::"/"zipe::" schemes
     TypeRegistry::instance()
         .add<ResourceDefinition, BaseResource, ImageResource, AnimationResource, SoundResource,
              FileResource, FontResource, TileMapResource, TileSetResource, StringTableResource,

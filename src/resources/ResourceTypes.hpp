@@ -6,8 +6,9 @@
 
 namespace tarvex {
 
-// Registers the Brix reader, the resource manager and services, the definition serializers
-// and every resource class; safe to call again.
+// Registers the Brix reader, the file and archive classes (with the zip stream schemes), the
+// resource manager and services, the definition serializers and every resource class; safe
+// to call again.
 void registerResourceTypes();
 
 } // namespace tarvex

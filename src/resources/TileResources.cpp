@@ -1,8 +1,23 @@
 #include "resources/TileResources.hpp"
 
+#include "core/DebugLog.hpp"
 #include "core/TypeBuilder.hpp"
 
 namespace tarvex {
+
+namespace {
+
+TileResourceReader& mapReader() {
+    static TileResourceReader reader;
+    return reader;
+}
+
+TileResourceReader& setReader() {
+    static TileResourceReader reader;
+    return reader;
+}
+
+} // namespace
 
 const Type& TileMapResource::staticType() {
     static const Type& type = TypeBuilder<TileMapResource>("TileMapResource")
@@ -18,6 +33,31 @@ const Type& TileSetResource::staticType() {
                                   .field("_tileset", &TileSetResource::_tileset)
                                   .build();
     return type;
+}
+
+void TileMapResource::setReader(TileResourceReader reader) {
+    mapReader() = std::move(reader);
+}
+
+void TileMapResource::_load() {
+    const std::string& file = _assetFile();
+    _tilemap = mapReader() ? mapReader()(file) : nullptr;
+    if (!_tilemap && mapReader()) {
+        _reportUnreadable(file);
+    }
+}
+
+void TileSetResource::setReader(TileResourceReader reader) {
+    tarvex::setReader() = std::move(reader);
+}
+
+void TileSetResource::_load() {
+    const std::string& file = _assetFile();
+    _tileset = tarvex::setReader() ? tarvex::setReader()(file) : nullptr;
+    if (!_tileset && tarvex::setReader()) {
+        debugLog("Could not load tileset from: " + file);
+        _reportUnreadable(file);
+    }
 }
 
 } // namespace tarvex

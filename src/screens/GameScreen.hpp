@@ -3,9 +3,12 @@
 // screen is on the stack:
 //
 //     class TitleScreen : public GameScreen {
-//         void enter() override { add(TextRenderRequest::Create("PRESS SPACE", 0, 200, style),
-//         "prompt"); } void handleInput() override { if (space)
-//         _screenManager->switchScreen(gameplay); }
+//         void enter() override {
+//             add(TextRenderRequest::Create("PRESS SPACE", 0, 200, style), "prompt");
+//         }
+//         void handleInput() override {
+//             if (spacePressed()) { _screenManager->switchScreen(gameplay); }
+//         }
 //     };
 //
 // exitScreen() removes the screen from its stack at once (freeResources), empties and

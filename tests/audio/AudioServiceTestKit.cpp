@@ -37,6 +37,7 @@ void registerTestSounds() {
         platform::registerMemoryFile("audio-kit/one.wav", constantWav(MUSIC_1, 44100));
         platform::registerMemoryFile("audio-kit/two.wav", constantWav(MUSIC_2, 44100));
         std::vector<std::int16_t> ramp;
+        ramp.reserve(RAMP_FRAMES);
         for (int i = 0; i < RAMP_FRAMES; ++i) {
             ramp.push_back(static_cast<std::int16_t>(RAMP_STEP * i));
         }

@@ -1,5 +1,7 @@
 #include "core/TextConversion.hpp"
 
+#include <cfloat>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tarvex {
@@ -36,6 +38,27 @@ TEST(TextConversion, FloatsReadFractionAndExponentAndStopAtJunk) {
     EXPECT_FLOAT_EQ(toFloat("+.5"), 0.5F);
     EXPECT_FLOAT_EQ(toFloat("3e"), 3.0F);
     EXPECT_FLOAT_EQ(toFloat("7."), 7.0F);
+}
+
+TEST(TextConversion, FloatsRoundOnceToTheNearestFloat) {
+    // Through a double these round twice and land one float away (or on zero, or infinity).
+    EXPECT_EQ(toFloat("16777217.0000000001"), 16777218.0F);
+    EXPECT_EQ(toFloat("3.4028235677973366e38"), FLT_MAX);
+    EXPECT_EQ(toFloat("7.006492321624086e-46"), std::nextafter(0.0F, 1.0F));
+    EXPECT_EQ(toFloat("-7.006492321624086e-46"), -std::nextafter(0.0F, 1.0F));
+    EXPECT_EQ(toFloat("1e-50"), 0.0F);
+    EXPECT_EQ(toFloat("1e39"), HUGE_VALF);
+    EXPECT_EQ(toDouble("1e400"), HUGE_VAL);
+}
+
+TEST(TextConversion, SignOrPointWithoutDigitsIsPlainZero) {
+    for (const char* text : {"-.", "-", "+", ".", "-.e5", "-e5", " - 1"}) {
+        EXPECT_EQ(toFloat(text), 0.0F) << text;
+        EXPECT_FALSE(std::signbit(toFloat(text))) << text << " gave minus zero";
+        EXPECT_FALSE(std::signbit(toDouble(text))) << text << " gave minus zero";
+    }
+    EXPECT_EQ(toFloat("0x10"), 0.0F) << "no hexadecimal floats";
+    EXPECT_EQ(toFloat("-.5"), -0.5F);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "GameFlowFixture.hpp"
+#include "game/GameTypes.hpp"
 #include "game/screens/PreloadScreen.hpp"
 #include "game/screens/TitleScreen.hpp"
 #include "kernel/DependencyInjector.hpp"
@@ -30,6 +31,7 @@ TEST_F(PreloadScreenTest, LoadingHandsOverToTheTitleWithEveryFileRead) {
 }
 
 TEST(PreloadScreen, FileAlreadyReadIsNotReadAgainButTheBarStillMoves) {
+    registerGameTypes();
     auto resources = std::make_shared<ResourceService>();
     auto screen = std::make_shared<PreloadScreen>();
     DependencyInjector::addInjectableFields(*screen);

@@ -1,5 +1,4 @@
 #include "graphics/RenderCamera.hpp"
-
 #include "graphics/TextRenderRequest.hpp"
 
 #include <gtest/gtest.h>

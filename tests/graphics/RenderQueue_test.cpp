@@ -1,10 +1,9 @@
-#include "graphics/RenderQueue.hpp"
-
+#include "RenderProbe.hpp"
 #include "core/Error.hpp"
 #include "graphics/RenderGroup.hpp"
+#include "graphics/RenderQueue.hpp"
 #include "graphics/SpriteRenderingService.hpp"
 #include "graphics/TextRenderRequest.hpp"
-#include "RenderProbe.hpp"
 #include "support/DebugLogCapture.hpp"
 
 #include <gtest/gtest.h>
@@ -109,6 +108,7 @@ TEST(RenderQueue, CountsGroupItemsRecursivelyAndTracesEachLevel) {
     for (int i = 0; i < 3; ++i) {
         group->add(std::make_shared<TextRenderRequest>(), "");
     }
+    group->setIdentifier("sprites");
     queue.add(group, "sprites");
     queue.add(std::make_shared<TextRenderRequest>(), "");
     EXPECT_EQ(queue.countItems(), 4);

@@ -1,10 +1,11 @@
 // What the player sees: render requests drawn through the queue into a real window and read
 // back, once with each renderer.
+#include "RenderWindowTest.hpp"
 #include "graphics/ImageSprite.hpp"
 #include "graphics/RectangleRenderRequest.hpp"
 #include "graphics/RenderGroup.hpp"
 #include "graphics/TextRenderRequest.hpp"
-#include "RenderWindowTest.hpp"
+#include "graphics/TileImageRequest.hpp"
 #include "support/TestAnimations.hpp"
 
 namespace tarvex::graphics {
@@ -12,8 +13,8 @@ namespace {
 
 using testing::BACKGROUND;
 using testing::FrameProbe;
-using testing::Rgb3;
 using testing::RenderWindowTest;
+using testing::Rgb3;
 
 constexpr Rgb3 RED{255, 0, 0};
 constexpr Rgb3 GREEN{0, 255, 0};
@@ -69,6 +70,47 @@ TEST_P(RenderQueuePixels, CameraMovesSpritesAndRectanglesButNotTextOrRequestsIgn
     EXPECT_EQ(moved.unit(60, 10), GREEN);
     EXPECT_EQ(moved.unit(63, 13), GREEN);
     EXPECT_EQ(moved.mask(90, 90, 30, 30, BACKGROUND), labelInk) << "text stays put";
+}
+
+TEST_P(RenderQueuePixels, ClippedGroupCutsItsItemsToAScreenBoxTheCameraDoesNotMove) {
+    auto clipped = ClippedRenderGroup::Create(50, 50, 20, 10);
+    clipped->add(box(40, 40, 50, 50, RED), "");
+    renderer.add(clipped, "clipped");
+    renderer.setCamera(RenderCamera::Create(224, 288, 5, 0));
+    const FrameProbe shot = frame();
+    EXPECT_EQ(shot.unit(50, 50), RED);
+    EXPECT_EQ(shot.unit(69, 59), RED);
+    EXPECT_EQ(shot.unit(49, 55), BACKGROUND);
+    EXPECT_EQ(shot.unit(70, 55), BACKGROUND);
+    EXPECT_EQ(shot.unit(60, 60), BACKGROUND);
+    auto& gfx = platform::drawingLayer();
+    EXPECT_EQ(gfx.viewport(), (platform::Viewport{0, 0, 224, 288})) << "the viewport is restored";
+}
+
+TEST_P(RenderQueuePixels, TiledImageRepeatsInsideItsBoxFromItsOffset) {
+    platform::Pixmap halves(4, 4);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            halves.setPixel(x, y, x < 2 ? platform::rgba(255, 0, 0) : platform::rgba(0, 0, 255));
+        }
+    }
+    auto tiles = TileImageRequest::Create(platform::Image::fromPixmap(halves), 100, 200, 16, 8);
+    auto group = std::make_shared<RenderGroup>();
+    group->add(tiles, "");
+    renderer.add(group, "");
+    renderer.setCamera(RenderCamera::Create(224, 288, 7, 7));
+    const FrameProbe plain = frame();
+    EXPECT_EQ(plain.unit(100, 200), RED) << "tiles ignore the camera";
+    EXPECT_EQ(plain.unit(102, 200), BLUE);
+    EXPECT_EQ(plain.unit(104, 207), RED);
+    EXPECT_EQ(plain.unit(115, 203), BLUE);
+    EXPECT_EQ(plain.unit(116, 203), BACKGROUND) << "clipped to 16 x 8";
+    EXPECT_EQ(plain.unit(100, 208), BACKGROUND);
+    EXPECT_EQ(plain.unit(99, 203), BACKGROUND);
+    tiles->setOffset(2, 0);
+    const FrameProbe moved = frame();
+    EXPECT_EQ(moved.unit(100, 200), BLUE);
+    EXPECT_EQ(moved.unit(102, 200), RED);
 }
 
 class TextRenderRequestPixels : public RenderWindowTest {

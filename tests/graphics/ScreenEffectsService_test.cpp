@@ -1,7 +1,6 @@
-#include "graphics/ScreenEffectsService.hpp"
-
 #include "core/Random.hpp"
 #include "graphics/GraphicsTypes.hpp"
+#include "graphics/ScreenEffectsService.hpp"
 #include "graphics/TarvexGfx.hpp"
 #include "graphics/VirtualScreenResolution.hpp"
 #include "kernel/EventService.hpp"

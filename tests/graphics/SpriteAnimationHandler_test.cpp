@@ -1,5 +1,4 @@
 #include "graphics/ImageSprite.hpp"
-
 #include "support/TestAnimations.hpp"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,6 @@
-#include "graphics/SpriteBehaviourService.hpp"
-
 #include "core/Error.hpp"
 #include "graphics/RectangleRenderRequest.hpp"
+#include "graphics/SpriteBehaviourService.hpp"
 
 #include <gtest/gtest.h>
 

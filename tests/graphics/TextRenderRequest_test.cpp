@@ -1,5 +1,4 @@
 #include "graphics/TextRenderRequest.hpp"
-
 #include "platform/BuiltinFiles.hpp"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,10 @@
 #include "platform/Sound.hpp"
 #include "support/AudioTestData.hpp"
 
+#include <atomic>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <thread>
 #include <vector>
 
 namespace tarvex::platform {
@@ -78,7 +80,7 @@ TEST(OggStream, StreamedMusicMixesLikeTheWholeDecodedPiece) {
     const auto reference = decodedWhole(bytes, true);
     ASSERT_TRUE(streamed && reference);
     ASSERT_TRUE(streamed->isStreamed());
-    constexpr std::size_t threeSeconds = 3 * 44100;
+    constexpr std::size_t threeSeconds = std::size_t{3} * 44100;
     // 22050 Hz into 44100 Hz is an exact half step: the very same samples.
     expectSameMix(mixAlone(streamed, 1.0f, threeSeconds), mixAlone(reference, 1.0f, threeSeconds),
                   0.0f);
@@ -115,12 +117,42 @@ TEST(OggStream, EachChannelDecodesOnItsOwn) {
     const auto first = mixer.play(sound);
     const auto second = mixer.play(sound);
     ASSERT_TRUE(first && second);
-    std::vector<float> out(512 * 2);
+    std::vector<float> out(std::size_t{512} * 2);
     mixer.mix(std::span(out));
     const auto alone = mixAlone(sound, 1.0f, 512);
     for (std::size_t i = 0; i < out.size(); ++i) {
         ASSERT_NEAR(out[i], std::clamp(2.0f * alone[i], -1.0f, 1.0f), 1e-6f) << "sample " << i;
     }
+}
+
+TEST(OggStream, MainThreadSteersStreamedMusicWhileTheAudioThreadDecodesIt) {
+    const auto music = Sound::load(sourcePath("resource_db/music/daytime.ogg"), SOUND_LOOP);
+    ASSERT_TRUE(music && music->isStreamed());
+    AudioMixer mixer(44100);
+    std::atomic<int> pulls{0};
+    std::atomic<bool> done{false};
+    std::thread audio([&] {
+        std::vector<std::int16_t> out(2 * 1024);
+        while (!done) {
+            mixer.mix(std::span(out));
+            ++pulls;
+        }
+    });
+    // Tracks started, bent and stopped as the game does, while every pull decodes.
+    for (int i = 0; i < 50; ++i) {
+        const auto channel = mixer.play(music);
+        ASSERT_TRUE(channel);
+        const int seen = pulls;
+        while (pulls < seen + 2) {
+            std::this_thread::yield();
+        }
+        channel->setVolume(0.5f);
+        channel->setRate(0.9f);
+        channel->stop();
+    }
+    done = true;
+    audio.join();
+    EXPECT_EQ(mixer.playingCount(), 0u);
 }
 
 TEST(OggStream, DamagedFilesGiveNoSound) {

@@ -5,7 +5,6 @@
 #include "resources/BrixFile.hpp"
 #include "resources/BrixTypes.hpp"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -142,7 +141,59 @@ TEST(BrixReader, BytesAboveAsciiAreKeptOneCharacterEach) {
     EXPECT_EQ(parse("[\xe9t\xe9]{a=1;}")->queryString("\xe9t\xe9.a"), "1");
 }
 
-TEST(BrixReader, NestingBeyondTheLimitStopsReadingWithoutOverflow) {
+// `levels` groups, each "[gN]{ vN = N;" nested in the one before, all closed.
+std::string nested(int levels) {
+    std::string text;
+    for (int i = 0; i < levels; ++i) {
+        text +=
+            "[g" + std::to_string(i) + "]{ v" + std::to_string(i) + " = " + std::to_string(i) + ";";
+    }
+    return text + std::string(static_cast<std::size_t>(levels), '}');
+}
+
+// The dotted path of field `vN` of the group nested `levels` deep.
+std::string nestedPath(int levels) {
+    std::string path;
+    for (int i = 0; i < levels; ++i) {
+        path += "g" + std::to_string(i) + ".";
+    }
+    return path + "v" + std::to_string(levels - 1);
+}
+
+TEST(BrixReader, GroupsNestUpToTheLimit) {
+    const auto file = parse(nested(BrixFile::MAX_NESTING_DEPTH) + "[after]{y=2;}");
+    EXPECT_EQ(file->queryString(nestedPath(BrixFile::MAX_NESTING_DEPTH)), "99");
+    EXPECT_EQ(file->QueryInt("after.y"), 2);
+}
+
+TEST(BrixReader, GroupNestedTooDeepIsLeftOutAndReadingGoesOn) {
+    const auto file = parse(nested(BrixFile::MAX_NESTING_DEPTH + 1) + "[after]{y=2;}");
+    ASSERT_EQ(file->getGroups()->getSize(), 2);
+    EXPECT_EQ(file->query(nestedPath(BrixFile::MAX_NESTING_DEPTH + 1)), nullptr);
+    EXPECT_EQ(file->queryString(nestedPath(BrixFile::MAX_NESTING_DEPTH)), "99")
+        << "the groups around the one left out stay";
+    EXPECT_EQ(file->QueryInt("after.y"), 2);
+
+    // What the left-out group holds still steers the scanner: a quoted brace does not close it,
+    // and the entries after it belong to its parent again.
+    std::string text = "[top]{";
+    for (int i = 1; i < BrixFile::MAX_NESTING_DEPTH; ++i) {
+        text += "[n]{";
+    }
+    text += "[deep]{ s = \"}\"; /* } */ [deeper]{} } tail = 1;";
+    text += std::string(static_cast<std::size_t>(BrixFile::MAX_NESTING_DEPTH), '}');
+    text += "[after]{y=2;}";
+    const auto quoted = parse(text);
+    std::string innermost = "top";
+    for (int i = 1; i < BrixFile::MAX_NESTING_DEPTH; ++i) {
+        innermost += ".n";
+    }
+    EXPECT_EQ(quoted->queryString(innermost + ".tail"), "1");
+    EXPECT_EQ(quoted->query(innermost + ".deep"), nullptr);
+    EXPECT_EQ(quoted->QueryInt("after.y"), 2);
+}
+
+TEST(BrixReader, VeryDeepNestingCostsNoCallStack) {
     std::string deep = "[top]{ok=1;}";
     for (int i = 0; i < 100000; ++i) {
         deep += "[g]{";
@@ -150,15 +201,14 @@ TEST(BrixReader, NestingBeyondTheLimitStopsReadingWithoutOverflow) {
     deep += std::string(100000, '}');
     deep += "[after]{x=1;}";
     const auto file = parse(deep);
-    ASSERT_EQ(file->getGroups()->getSize(), 1);
+    ASSERT_EQ(file->getGroups()->getSize(), 3);
     EXPECT_EQ(file->queryString("top.ok"), "1");
+    EXPECT_EQ(file->queryString("after.x"), "1");
 
-    std::string allowed;
-    for (int i = 0; i < BrixFile::MAX_NESTING_DEPTH; ++i) {
-        allowed += "[g]{";
-    }
-    allowed += std::string(BrixFile::MAX_NESTING_DEPTH, '}');
-    EXPECT_EQ(parse(allowed)->getGroups()->getSize(), 1);
+    // Cut off inside the deep nesting: every enclosing group goes, the earlier ones stay.
+    const auto cut = parse(deep.substr(0, deep.size() / 2));
+    ASSERT_EQ(cut->getGroups()->getSize(), 1);
+    EXPECT_EQ(cut->queryString("top.ok"), "1");
 }
 
 TEST(BrixReader, ParsingStepsAreTimedWhenLoggingIsOn) {
@@ -236,11 +286,7 @@ TEST(BrixFileLoad, TypesAreRegistered) {
 
 // Every shipped definition file reads, and gives what the content team's checker reads.
 TEST(BrixResourceDb, ShippedDefinitionFilesRead) {
-    const char* root = std::getenv("TARVEX_SOURCE_DIR");
-    if (root == nullptr) {
-        GTEST_SKIP() << "TARVEX_SOURCE_DIR is not set";
-    }
-    const std::string db = std::string(root) + "/resource_db/";
+    const std::string db = std::string(TARVEX_SOURCE_ROOT) + "/resource_db/";
     const std::pair<const char*, const char*> files[] = {{"audio", "depthrun.sounds"},
                                                          {"backgrounds", "depthrun.backgrounds"},
                                                          {"levels", "depthrun.levels"},

@@ -1,6 +1,7 @@
 // Reading resource definition files: names, types, files, settings, nested groups, includes
 // and files that cannot be read.
 #include "ResourceTestSupport.hpp"
+#include "ZipTestData.hpp"
 #include "resources/BrixResourceFileSerializer.hpp"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,18 @@ TEST(BrixResourceFileSerializer, IncludeCyclesAreReportedAndBroken) {
     EXPECT_EQ(defs[1]->getFullName(), "a.one");
     EXPECT_EQ(errors, "Resource file includes itself: memory::ser/cycle/a.brix\n"
                       "Resource file includes itself: memory::ser/cycle/a.brix\n");
+}
+
+TEST(BrixResourceFileSerializer, ReadsADefinitionFileInsideAnArchive) {
+    testing::registerResourceTestTypes(); // registers the "zip::" scheme
+    const std::string file = "zip::" + testing::zipData("pack.zip") + "://levels/resources.brix";
+    BrixResourceFileSerializer serializer;
+    serializer.init(file);
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(serializer.getResources().empty()); // the member declares no resource
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    // Assets named in it would be members of the same archive.
+    EXPECT_EQ(serializer._baseDirectory(), "zip::" + testing::zipData("pack.zip") + "://levels/");
 }
 
 TEST(BrixResourceFileSerializer, BareFileNameResolvesInTheCurrentDirectory) {

@@ -41,6 +41,9 @@ TEST(FontResource, RasterisesTheFileAtTheGivenSize) {
     EXPECT_EQ(image->pixelSize(), 10);
     EXPECT_EQ(small->get(), image);
     EXPECT_EQ(font({})->getFont()->pixelSize(), 16);
+    const auto styled = font({{"weight", "bold"}, {"style", "italic"}})->getFont();
+    ASSERT_TRUE(styled);
+    EXPECT_EQ(styled->style(), platform::FONT_BOLD | platform::FONT_ITALIC);
 }
 
 TEST(FontResource, OtherTypesAndUnreadableFilesGiveNoFont) {

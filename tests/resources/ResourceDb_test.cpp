@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace tarvex {
 namespace {
@@ -99,6 +100,23 @@ TEST_F(ResourceDbTest, EveryResourceLoadsThroughItsClass) {
     EXPECT_GT(animations, 0);
     EXPECT_GT(sounds, 0);
     EXPECT_GE(levels, 12); // at least three level numbers of four stages
+}
+
+// As the loading screen does: everything read on a worker thread, no texture made there.
+TEST(ResourceDbWorker, LoadsOnAWorkerThreadWithoutMakingTextures) {
+    testing::registerResourceTestTypes();
+    ResourceService service;
+    std::thread worker([&service] {
+        for (const char* area : AREAS) {
+            service.loadResourceFile(
+                testing::resourceDbDirectory() + "/" + area + "/resources.brix", false);
+        }
+    });
+    worker.join();
+    const auto image = service.getImage("depthrun.objects.player");
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->texture().id, 0u);
+    EXPECT_TRUE(service.getSound("depthrun.music.title"));
 }
 
 TEST_F(ResourceDbTest, DeclaresEveryIdentifierTheProgramAsksFor) {

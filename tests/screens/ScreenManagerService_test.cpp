@@ -1,9 +1,8 @@
-#include "screens/ScreenManagerService.hpp"
-
+#include "ScreenRecorder.hpp"
 #include "core/TypeBuilder.hpp"
 #include "graphics/ScreenEffectsService.hpp"
+#include "screens/ScreenManagerService.hpp"
 #include "screens/ScreenTypes.hpp"
-#include "ScreenRecorder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -62,9 +61,7 @@ public:
     [[nodiscard]] float getX() const override { return 0; }
     [[nodiscard]] float getY() const override { return 0; }
     void update(float) override {}
-    void render(double, const graphics::AbstractRenderCamera*, std::int32_t) override {
-        ++renders;
-    }
+    void render(double, const graphics::AbstractRenderCamera*, std::int32_t) override { ++renders; }
     int renders = 0;
 };
 

@@ -1,7 +1,6 @@
-#include "screens/ScreenManager.hpp"
-
-#include "core/Error.hpp"
 #include "ScreenRecorder.hpp"
+#include "core/Error.hpp"
+#include "screens/ScreenManager.hpp"
 #include "support/DebugLogCapture.hpp"
 
 #include <gtest/gtest.h>
@@ -74,9 +73,8 @@ TEST_F(ScreenStack, AScreenExitingDuringItsInputLeavesAtOnceAndThePassGoesOn) {
     stack->addScreen(menu);
     log.clear();
     stack->update(16);
-    EXPECT_EQ(log, (Log{"menu.update(focus=0, covered=0)", "menu.handleInput",
-                        "menu.freeResources", "menu.leave", "game.update(focus=0, covered=0)",
-                        "game.handleInput"}));
+    EXPECT_EQ(log, (Log{"menu.update(focus=0, covered=0)", "menu.handleInput", "menu.freeResources",
+                        "menu.leave", "game.update(focus=0, covered=0)", "game.handleInput"}));
     EXPECT_EQ(stack->countScreens(), 1U);
 }
 
@@ -107,8 +105,7 @@ TEST_F(ScreenStack, PopExitsTheTopScreenAndSwitchPopsThenAdds) {
     stack->addScreen(screen("title"));
     log.clear();
     stack->switchScreen(screen("game"));
-    EXPECT_EQ(log, (Log{"title.freeResources", "title.leave", "game.loadResources",
-                        "game.enter"}));
+    EXPECT_EQ(log, (Log{"title.freeResources", "title.leave", "game.loadResources", "game.enter"}));
     log.clear();
     EXPECT_EQ(stack->popScreen(), nullptr);
     EXPECT_EQ(log, (Log{"game.freeResources", "game.leave"}));
@@ -142,8 +139,7 @@ TEST_F(ScreenStack, TraceListsScreensBottomFirstAndLoadContentIsDeprecated) {
     stack->traceEnabled = 1;
     ::tarvex::testing::DebugLogCapture capture;
     stack->update(16);
-    EXPECT_EQ(capture.lines(),
-              (Log{"ScreenManager.TraceScreens {", "    GameScreen", "}"}));
+    EXPECT_EQ(capture.lines(), (Log{"ScreenManager.TraceScreens {", "    GameScreen", "}"}));
     try {
         stack->loadContent();
         FAIL() << "no error raised";
