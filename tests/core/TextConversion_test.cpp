@@ -1,6 +1,7 @@
 #include "core/TextConversion.hpp"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace tarvex {
 namespace {
@@ -36,6 +37,14 @@ TEST(TextConversion, FloatsReadFractionAndExponentAndStopAtJunk) {
     EXPECT_FLOAT_EQ(toFloat("+.5"), 0.5F);
     EXPECT_FLOAT_EQ(toFloat("3e"), 3.0F);
     EXPECT_FLOAT_EQ(toFloat("7."), 7.0F);
+}
+
+TEST(TextConversion, FloatsTooLargeBecomeInfinityAndTooSmallBecomeZero) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(toDouble("1e999"), inf);
+    EXPECT_EQ(toDouble("-1e999x"), -inf);
+    EXPECT_EQ(toFloat("1e999"), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(toDouble("1e-999"), 0.0);
 }
 
 } // namespace
