@@ -4,6 +4,7 @@
 #include "kernel/DebugLogger.hpp"
 #include "resources/BrixFile.hpp"
 #include "resources/BrixTypes.hpp"
+#include "support/SourceDir.hpp"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -236,11 +237,7 @@ TEST(BrixFileLoad, TypesAreRegistered) {
 
 // Every shipped definition file reads, and gives what the content team's checker reads.
 TEST(BrixResourceDb, ShippedDefinitionFilesRead) {
-    const char* root = std::getenv("TARVEX_SOURCE_DIR");
-    if (root == nullptr) {
-        GTEST_SKIP() << "TARVEX_SOURCE_DIR is not set";
-    }
-    const std::string db = std::string(root) + "/resource_db/";
+    const std::string db = tarvex::testing::sourcePath("resource_db/");
     const std::pair<const char*, const char*> files[] = {{"audio", "depthrun.sounds"},
                                                          {"backgrounds", "depthrun.backgrounds"},
                                                          {"levels", "depthrun.levels"},
