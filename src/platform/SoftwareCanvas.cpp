@@ -42,9 +42,10 @@ std::uint32_t modulate(std::uint32_t texel, std::uint32_t color) {
 }
 
 // The blend loops are the compositor's hot spot; they are written so that the compiler
-// vectorises them, and built twice where the CPU allows: plain x86-64 and AVX2.
+// vectorises them, and built twice where the CPU allows: plain x86-64 and AVX2. Not in the
+// sanitizer builds: the clone resolvers run before the sanitizer's runtime is ready.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__) &&                  \
-    !defined(__clang__)
+    !defined(__SANITIZE_THREAD__) && !defined(__clang__)
 #define TARVEX_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #else
 #define TARVEX_VECTOR_CLONES
