@@ -38,4 +38,4 @@ tidy: build
 	@find src -name '*.cpp' | xargs -r clang-tidy -p build --quiet
 
 clean:
-	rm -rf build build-asan build-bench build-fuzz
+	rm -rf build build-asan build-tsan build-bench build-fuzz

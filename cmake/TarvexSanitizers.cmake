@@ -1,6 +1,18 @@
+# Sanitizer builds. Each is applied to every target so that instrumented and uninstrumented
+# code never mix.
 if(TARVEX_SANITIZE)
-    # Applied to every target so that instrumented and uninstrumented code never mix.
-    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
-        -fno-sanitize-recover=undefined)
-    add_link_options(-fsanitize=address,undefined)
+    # float-cast-overflow is not part of "undefined": it catches a double too large for the int
+    # it is converted to (a sprite far off screen).
+    add_compile_options(-fsanitize=address,undefined,float-cast-overflow -fno-omit-frame-pointer
+        -fno-sanitize-recover=undefined,float-cast-overflow)
+    add_link_options(-fsanitize=address,undefined,float-cast-overflow)
+endif()
+if(TARVEX_TSAN)
+    # ThreadSanitizer for the code that runs on more than one thread (the log, the loading
+    # worker, the audio mixer and device); it cannot be combined with AddressSanitizer.
+    if(TARVEX_SANITIZE)
+        message(FATAL_ERROR "TARVEX_TSAN and TARVEX_SANITIZE cannot be used together")
+    endif()
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
 endif()

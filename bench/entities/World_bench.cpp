@@ -4,6 +4,7 @@
 //     bench_entities --benchmark_counters_tabular=true
 #include "core/TypeBuilder.hpp"
 #include "core/TypeRegistry.hpp"
+#include "entities/EntityComponentMapper.hpp"
 #include "entities/EntityManager.hpp"
 #include "entities/EntityProcessingSystem.hpp"
 #include "entities/EntityTypes.hpp"
@@ -81,6 +82,54 @@ public:
     Ref<ComponentType> _bodyLookup;
 };
 
+// The same three systems fetching through a mapper, as the game's systems do.
+class MappedAccelerationSystem : public EntityProcessingSystem {
+    TARVEX_OBJECT(MappedAccelerationSystem, EntityProcessingSystem)
+public:
+    void initialize() override { _bodies.initialize(&Body::staticType(), getWorld()); }
+    void processEntity(Entity& entity) override {
+        auto* body = _bodies.get<Body>(entity);
+        body->yVelocity += body->yAcceleration / 1000 * getWorld()->getDelta();
+    }
+
+private:
+    EntityComponentMapper _bodies;
+};
+
+class MappedMovementSystem : public EntityProcessingSystem {
+    TARVEX_OBJECT(MappedMovementSystem, EntityProcessingSystem)
+public:
+    void initialize() override { _bodies.initialize(&Body::staticType(), getWorld()); }
+    void processEntity(Entity& entity) override {
+        auto* body = _bodies.get<Body>(entity);
+        const float dt = getWorld()->getDelta() / 1000;
+        body->x += body->xVelocity * dt;
+        body->y += body->yVelocity * dt;
+    }
+
+private:
+    EntityComponentMapper _bodies;
+};
+
+class MappedWrapSystem : public EntityProcessingSystem {
+    TARVEX_OBJECT(MappedWrapSystem, EntityProcessingSystem)
+public:
+    void initialize() override { _bodies.initialize(&Body::staticType(), getWorld()); }
+    void processEntity(Entity& entity) override {
+        auto* body = _bodies.get<Body>(entity);
+        if (body->x > 224) {
+            body->x -= 224;
+        }
+        if (body->y > 288) {
+            body->y -= 288;
+            body->yVelocity = 0;
+        }
+    }
+
+private:
+    EntityComponentMapper _bodies;
+};
+
 // Churn systems: each needs the body and one more component.
 class TimerSystem : public EntityProcessingSystem {
     TARVEX_OBJECT(TimerSystem, EntityProcessingSystem)
@@ -131,6 +180,23 @@ const Type& MovementSystem::staticType() {
 const Type& WrapSystem::staticType() {
     return bodySystemType<WrapSystem>("WrapSystem", "Body");
 }
+const Type& MappedAccelerationSystem::staticType() {
+    static const Type& type = TypeBuilder<MappedAccelerationSystem>("MappedAccelerationSystem")
+                                  .meta("component_types", "Body")
+                                  .build();
+    return type;
+}
+const Type& MappedMovementSystem::staticType() {
+    static const Type& type = TypeBuilder<MappedMovementSystem>("MappedMovementSystem")
+                                  .meta("component_types", "Body")
+                                  .build();
+    return type;
+}
+const Type& MappedWrapSystem::staticType() {
+    static const Type& type =
+        TypeBuilder<MappedWrapSystem>("MappedWrapSystem").meta("component_types", "Body").build();
+    return type;
+}
 const Type& TimerSystem::staticType() {
     static const Type& type =
         TypeBuilder<TimerSystem>("TimerSystem")
@@ -151,20 +217,20 @@ const Type& AnimationSystem::staticType() {
 void registerBenchTypes() {
     registerEntityTypes();
     TypeRegistry::instance()
-        .add<Body, Timer, Sprite, AccelerationSystem, MovementSystem, WrapSystem, TimerSystem,
+        .add<Body, Timer, Sprite, AccelerationSystem, MovementSystem, WrapSystem,
+             MappedAccelerationSystem, MappedMovementSystem, MappedWrapSystem, TimerSystem,
              AnimationSystem>();
 }
 
 constexpr float STEP = 16.0F;
 
-// (a) One step over N bodies, each processed by three systems.
-void WorldStep(benchmark::State& state) {
+// (a) One step over N bodies, each processed by three systems; the systems fetch the body
+// through the entity (WorldStep) or through a mapper (WorldStepMapped).
+template <class... Systems> void stepBodies(benchmark::State& state) {
     registerBenchTypes();
     const auto count = static_cast<std::int32_t>(state.range(0));
     World world;
-    world.getSystemManager()->addSystem(std::make_shared<AccelerationSystem>());
-    world.getSystemManager()->addSystem(std::make_shared<MovementSystem>());
-    world.getSystemManager()->addSystem(std::make_shared<WrapSystem>());
+    (world.getSystemManager()->addSystem(std::make_shared<Systems>()), ...);
     world.getSystemManager()->initializeAll();
     for (std::int32_t i = 0; i < count; ++i) {
         auto entity = world.createEntity();
@@ -180,14 +246,23 @@ void WorldStep(benchmark::State& state) {
         world.execute(STEP);
     }
     const std::int64_t allocations = tarvex::bench::allocationCount() - allocationsBefore;
-    const double perEntityAndSystem = static_cast<double>(count) * 3;
+    const double perEntityAndSystem = static_cast<double>(count) * sizeof...(Systems);
     state.counters["per_entity_system"] =
         benchmark::Counter(perEntityAndSystem * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["allocs_per_step"] =
         static_cast<double>(allocations) / static_cast<double>(state.iterations());
 }
+
+void WorldStep(benchmark::State& state) {
+    stepBodies<AccelerationSystem, MovementSystem, WrapSystem>(state);
+}
 BENCHMARK(WorldStep)->Arg(10000)->Arg(1000);
+
+void WorldStepMapped(benchmark::State& state) {
+    stepBodies<MappedAccelerationSystem, MappedMovementSystem, MappedWrapSystem>(state);
+}
+BENCHMARK(WorldStepMapped)->Arg(10000)->Arg(1000);
 
 // (b) Create N entities with three components, refresh, step, delete them all, step.
 void EntityChurn(benchmark::State& state) {

@@ -7,14 +7,23 @@
 //     hook->subscribe(&Kernel::_onPriorityChange, kernel, 0);
 //     hook->run(service);
 //
-// Data and context are borrowed for the call; a subscriber must unsubscribe before its context
-// dies.
+// Changes made while the hook runs (by a subscriber, or by another thread): an unsubscribed
+// subscriber is not called again, not even later in the same run; a new subscription takes
+// effect from the next run. Every subscriber of the running run is therefore called exactly
+// once, whatever the others subscribe or unsubscribe.
+//
+// A hook may be run, subscribed to and unsubscribed from on several threads at once (the
+// framework log publishes from the loading worker and the main thread); subscribers are called
+// without a lock held, so they may use the hook themselves and must be safe to call from every
+// thread that runs it. Data and context are borrowed for the call; a subscriber must
+// unsubscribe before its context dies.
 #pragma once
 
 #include "core/Object.hpp"
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace tarvex {
@@ -33,7 +42,8 @@ public:
     void subscribe(Function function, Object* context, std::int32_t priority);
     // Removes the subscription of this function with this context, if any.
     void unsubscribe(Function function, const Object* context);
-    [[nodiscard]] std::size_t subscriberCount() const { return _subscribers.size(); }
+    // Subscriptions in effect, pending ones (made during a run) included.
+    [[nodiscard]] std::size_t subscriberCount() const;
 
     // Calls every subscriber in order and answers the last result (`data` when none).
     Object* run(Object* data);
@@ -46,9 +56,15 @@ private:
         bool active;
     };
 
+    void _insert(const Subscriber& subscriber);
+    // After the last run ends: drops unsubscribed entries, lets pending subscriptions in.
+    void _settle();
+
     std::int32_t _id;
-    std::vector<Subscriber> _subscribers;
-    int _running = 0; // unsubscribing during a run only marks the entry
+    mutable std::mutex _mutex;
+    std::vector<Subscriber> _subscribers; // neither grows nor shrinks while a run is going on
+    std::vector<Subscriber> _pending;     // subscribed during a run, in order of subscription
+    int _running = 0;
 };
 
 } // namespace tarvex

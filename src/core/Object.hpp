@@ -23,11 +23,12 @@ template <class C> class TypeBuilder;
 class Object : public std::enable_shared_from_this<Object> {
 public:
     Object() = default;
-    Object(const Object&) = default;
-    Object& operator=(const Object&) = default;
-    Object(Object&&) = default;
-    Object& operator=(Object&&) = default;
-    virtual ~Object() = default;
+    // A copy is a new object: registries keyed by address know nothing of it.
+    Object(const Object& other) : std::enable_shared_from_this<Object>(other) {}
+    Object& operator=(const Object& /*other*/) { return *this; }
+    Object(Object&& other) noexcept : std::enable_shared_from_this<Object>(other) {}
+    Object& operator=(Object&& /*other*/) noexcept { return *this; }
+    virtual ~Object();
 
     [[nodiscard]] static const Type& staticType();
     [[nodiscard]] virtual const Type& getType() const { return staticType(); }
@@ -38,6 +39,17 @@ public:
     // Generic comparison: 0 for the same object, otherwise ordered by address.
     [[nodiscard]] virtual int Compare(const Object& other) const;
     [[nodiscard]] virtual std::string ToString() const;
+
+    // For registries that keep something per object by its address (the injector's
+    // wrappers): `forget` runs when an object marked with keptByAddress() is destroyed, so that
+    // a newcomer at the same address never inherits what was kept for the old one. Register a
+    // registry once, before marking any object for it.
+    using ForgetFunction = void (*)(const Object* object);
+    static void addAddressRegistry(ForgetFunction forget);
+    void keptByAddress() const { _keptByAddress = true; }
+
+private:
+    mutable bool _keptByAddress = false;
 };
 
 using ObjectRef = std::shared_ptr<Object>;

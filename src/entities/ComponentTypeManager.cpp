@@ -5,7 +5,7 @@
 #include "core/TypeRegistry.hpp"
 #include "entities/EntityComponent.hpp"
 
-#include <optional>
+#include <vector>
 
 namespace tarvex {
 namespace {
@@ -25,9 +25,14 @@ std::vector<Entry>& entries() {
     return list;
 }
 
-std::optional<ComponentTypeManager::MetaNameMap>& metaNames() {
-    static std::optional<ComponentTypeManager::MetaNameMap> map;
-    return map;
+struct MetaNames {
+    ComponentTypeManager::MetaNameMap map;
+    std::size_t registryClassesSeen = 0; // how much of the registry the map has taken in
+};
+
+MetaNames& metaNames() {
+    static MetaNames names;
+    return names;
 }
 
 } // namespace
@@ -64,15 +69,26 @@ std::int32_t ComponentTypeManager::getId(const Type* componentClass) {
 }
 
 const Type* ComponentTypeManager::_getTypeForMeta(std::string_view name) {
-    auto& map = metaNames();
-    if (!map) {
-        std::vector<const Type*> classes =
-            TypeRegistry::instance().derivedFrom(EntityComponent::staticType());
-        std::erase(classes, &EntityComponent::staticType());
-        map = _buildMetaNameMap(classes);
+    auto& names = metaNames();
+    const auto& registered = TypeRegistry::instance().all();
+    if (names.registryClassesSeen < registered.size()) {
+        // Classes registered since the last lookup join the map (registration only adds), so a
+        // module registered late is found too.
+        std::vector<const Type*> added;
+        for (std::size_t i = names.registryClassesSeen; i < registered.size(); ++i) {
+            const Type* type = registered[i];
+            if (type != &EntityComponent::staticType() &&
+                type->derivesFrom(EntityComponent::staticType())) {
+                added.push_back(type);
+            }
+        }
+        for (const auto& [meta, componentClass] : _buildMetaNameMap(added)) {
+            names.map.insert_or_assign(meta, componentClass); // a later class replaces
+        }
+        names.registryClassesSeen = registered.size();
     }
-    const auto found = map->find(name);
-    if (found == map->end()) {
+    const auto found = names.map.find(name);
+    if (found == names.map.end()) {
         debugLog("Could not find TTypeId for " + std::string(name));
         return nullptr;
     }

@@ -42,7 +42,8 @@ public:
     [[nodiscard]] static std::int32_t getId(const Type* componentClass);
 
     // The component class carrying that meta name, or null (after a debug-log line). The map
-    // is built once, on first call, from every registered class derived from EntityComponent.
+    // holds every registered class derived from EntityComponent; classes registered after an
+    // earlier lookup join it at the next one.
     [[nodiscard]] static const Type* _getTypeForMeta(std::string_view name);
 
     // Builds a meta-name map from the given component classes, in order; a later class with

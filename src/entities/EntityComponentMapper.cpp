@@ -17,6 +17,7 @@ const Type& EntityComponentMapper::staticType() {
 void EntityComponentMapper::initialize(const Type* componentClass, World* world) {
     _componentType = ComponentTypeManager::getTypeFor(componentClass);
     _em = world == nullptr ? nullptr : world->getEntityManager();
+    _components = _em == nullptr ? nullptr : _em->componentTable(*_componentType);
     _classType = componentClass;
 }
 

@@ -4,8 +4,13 @@
 //     EntityComponentMapper bodies;
 //     bodies.initialize(&BodyComponent::staticType(), world);
 //     BodyComponent* body = bodies.get<BodyComponent>(entity);
+//
+// initialize() takes hold of the world's table of that component class (indexed by entity id;
+// a world keeps one table per class for its whole life), so a lookup is one bounds check and
+// one load: this is the fast way for a system to reach components.
 #pragma once
 
+#include "core/Bag.hpp"
 #include "entities/ComponentType.hpp"
 #include "entities/EntityComponent.hpp"
 #include "entities/EntityManager.hpp"
@@ -19,21 +24,26 @@ class EntityComponentMapper : public Object {
 public:
     void initialize(const Type* componentClass, World* world);
 
-    // The entity's component of the mapped class, or null.
+    // The entity's component of the mapped class, or null (also before initialize()).
     [[nodiscard]] const Ref<EntityComponent>& get(const Entity& entity) const {
-        static const Ref<EntityComponent> none;
-        return _em == nullptr ? none : _em->getComponent(entity, _componentType.get());
+        return get(entity.getId());
+    }
+    [[nodiscard]] const Ref<EntityComponent>& get(std::int32_t entityId) const {
+        return _components == nullptr ? NO_COMPONENT : _components->get(entityId);
     }
     template <class T> [[nodiscard]] T* get(const Entity& entity) const {
-        return static_cast<T*>(get(entity).get());
+        return static_cast<T*>(get(entity.getId()).get());
     }
     [[nodiscard]] const Ref<ComponentType>& getComponentType() const { return _componentType; }
     [[nodiscard]] const Type* getClassType() const { return _classType; }
 
 private:
+    static inline const Ref<EntityComponent> NO_COMPONENT;
+
     Ref<ComponentType> _componentType;
-    EntityManager* _em = nullptr;     // the world's entity manager
-    const Type* _classType = nullptr; // the component class (a type record, not an object)
+    EntityManager* _em = nullptr;          // the world's entity manager
+    Ref<Bag<EntityComponent>> _components; // its table of this class, by entity id
+    const Type* _classType = nullptr;      // the component class (a type record)
 };
 
 } // namespace tarvex

@@ -143,6 +143,11 @@ void EntityManager::ensureComponentTypeIsRegistered(const ComponentType& type) {
     }
 }
 
+Ref<Bag<EntityComponent>> EntityManager::componentTable(const ComponentType& type) {
+    (void)getRegisteredComponentsForType(type);
+    return _componentsByType.get(type.getId());
+}
+
 Bag<EntityComponent>& EntityManager::getRegisteredComponentsForType(const ComponentType& type) {
     ensureComponentTypeIsRegistered(type);
     const auto& existing = _componentsByType.get(type.getId());

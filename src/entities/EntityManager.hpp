@@ -59,6 +59,9 @@ public:
     // Every component gets onDelete(), then is detached through Entity::removeComponent.
     void removeEntityComponents(Entity& entity);
 
+    // The table of components of one type, indexed by entity id, made on first use. A table
+    // is never replaced, so a holder (EntityComponentMapper) may read it for the world's life.
+    [[nodiscard]] Ref<Bag<EntityComponent>> componentTable(const ComponentType& type);
     [[nodiscard]] const Ref<EntityComponent>& getComponent(const Entity& entity,
                                                            const ComponentType* type) const {
         if (type == nullptr) {

@@ -1,9 +1,13 @@
 #include "entities/EntitySystem.hpp"
 
+#include "core/Error.hpp"
 #include "core/TypeBuilder.hpp"
 #include "core/TypeRegistry.hpp"
 #include "entities/ComponentTypeManager.hpp"
+#include "entities/EntityComponent.hpp"
 #include "entities/World.hpp"
+
+#include <algorithm>
 
 namespace tarvex {
 
@@ -98,19 +102,33 @@ void EntitySystem::registerComponent(const Type* componentClass) {
     }
 }
 
-void EntitySystem::_autoRegisterComponentTypes() {
-    if (_typeFlags != 0) {
-        return;
+const Type* EntitySystem::_componentClassNamed(std::string_view className,
+                                               const std::string& where) const {
+    return checkComponentClassName(getType(), className, where);
+}
+
+const Type* EntitySystem::checkComponentClassName(const Type& systemClass,
+                                                  std::string_view className,
+                                                  const std::string& where) {
+    const Type* componentClass = TypeRegistry::instance().findByName(className);
+    // A class left out of its module's register...Types() would otherwise leave the system
+    // silently without entities.
+    if (componentClass == nullptr || !componentClass->derivesFrom(EntityComponent::staticType())) {
+        throw Error("Entity system " + systemClass.getName() + ": " + where + " names " +
+                    std::string(className) + ", which is not a registered component class");
     }
-    const std::string_view names = getType().getMetadata("component_types");
-    std::size_t start = 0;
-    while (start <= names.size()) {
-        std::size_t end = names.find(',', start);
-        if (end == std::string_view::npos) {
-            end = names.size();
-        }
-        std::string_view name = names.substr(start, end - start);
-        // Trim control characters and blanks (codes below 33) at both ends.
+    return componentClass;
+}
+
+namespace {
+
+// Calls `use` with each comma-separated name of `names`, trimmed of control characters and
+// blanks (codes below 33) at both ends; empty pieces are skipped.
+template <class Use> void forEachName(std::string_view names, Use&& use) {
+    while (!names.empty()) {
+        const std::size_t comma = std::min(names.find(','), names.size());
+        std::string_view name = names.substr(0, comma);
+        names.remove_prefix(std::min(comma + 1, names.size()));
         while (!name.empty() && static_cast<unsigned char>(name.front()) < 33) {
             name.remove_prefix(1);
         }
@@ -118,17 +136,42 @@ void EntitySystem::_autoRegisterComponentTypes() {
             name.remove_suffix(1);
         }
         if (!name.empty()) {
-            registerComponentByName(name);
+            use(name);
         }
-        start = end + 1;
     }
+}
+
+} // namespace
+
+void EntitySystem::checkComponentMetadata(const Type& systemClass) {
+    forEachName(systemClass.getMetadata("component_types"), [&systemClass](std::string_view name) {
+        (void)checkComponentClassName(systemClass, name, "component_types");
+    });
+    for (const Field& field : systemClass.getOwnFields()) {
+        const std::string& className = field.getMetadata("component_type");
+        if (!className.empty()) {
+            (void)checkComponentClassName(systemClass, className,
+                                          "component_type of " + field.getName());
+        }
+    }
+}
+
+void EntitySystem::_autoRegisterComponentTypes() {
+    if (_typeFlags != 0) {
+        return;
+    }
+    forEachName(getType().getMetadata("component_types"), [this](std::string_view name) {
+        registerComponent(_componentClassNamed(name, "component_types"));
+    });
 }
 
 void EntitySystem::_autoInjectComponentLookups() {
     for (const Field& field : getType().getOwnFields()) {
         const std::string& className = field.getMetadata("component_type");
         if (!className.empty()) {
-            field.write(*this, ComponentTypeManager::getTypeForName(className));
+            const Type* componentClass =
+                _componentClassNamed(className, "component_type of " + field.getName());
+            field.write(*this, ComponentTypeManager::getTypeFor(componentClass));
         }
     }
 }

@@ -29,6 +29,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -83,10 +84,21 @@ public:
     virtual void registerComponents(std::span<const Type* const> componentClasses);
     virtual void registerComponent(const Type* componentClass);
     // Resolves the `component_types` metadata of the system's class, unless components are
-    // registered already.
+    // registered already. A name that is not a registered component class raises an error
+    // naming the system and the class (see checkComponentClassName).
     virtual void _autoRegisterComponentTypes();
-    // Fills the system's own fields that carry `component_type` metadata.
+    // Fills the system's own fields that carry `component_type` metadata; an unknown class
+    // name raises as above.
     virtual void _autoInjectComponentLookups();
+
+    // The component class of that name, or the error "Entity system " + system class + ": " +
+    // where + " names " + name + ", which is not a registered component class". `where` says
+    // which metadata holds the name ("component_types", "component_type of _bodyLookup").
+    static const Type* checkComponentClassName(const Type& systemClass, std::string_view className,
+                                               const std::string& where);
+    // Checks every name in the `component_types` and `component_type` metadata of a system
+    // class (the start-up check of checkEntitySystemTypes).
+    static void checkComponentMetadata(const Type& systemClass);
 
     [[nodiscard]] const Bag<Entity>& getActives() const { return _actives; }
     // OR of the required component types' bits; 0 when the system requires none.
@@ -109,6 +121,9 @@ protected:
     }
 
 private:
+    [[nodiscard]] const Type* _componentClassNamed(std::string_view className,
+                                                   const std::string& where) const;
+
     bool _isEnabled = true;
     std::int64_t _systemBit = 0;
     std::int64_t _typeFlags = 0;

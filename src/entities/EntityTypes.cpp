@@ -28,4 +28,11 @@ void registerEntityTypes() {
              InitializerEntityProcessingSystem, GameEntityService>();
 }
 
+void checkEntitySystemTypes() {
+    for (const Type* systemClass :
+         TypeRegistry::instance().derivedFrom(EntitySystem::staticType())) {
+        EntitySystem::checkComponentMetadata(*systemClass);
+    }
+}
+
 } // namespace tarvex

@@ -95,6 +95,7 @@ void World::loopStart() {
     if (!_deleted.isEmpty()) {
         runSweepers();
         std::swap(_deleted, _deleting);
+        _deletedHoles = 0; // the walk below skips them
         for (std::int32_t i = 0; i < _deleting.getSize(); ++i) {
             Entity* entity = _deleting.get(i).get();
             if (entity == nullptr) {
@@ -107,6 +108,23 @@ void World::loopStart() {
         }
         _deleting.clear();
     }
+}
+
+const Bag<Entity>& World::getDeletedEntities() {
+    if (_deletedHoles > 0) {
+        // Close up the emptied slots, keeping the order of the others.
+        std::int32_t kept = 0;
+        for (std::int32_t i = 0; i < _deleted.getSize(); ++i) {
+            if (Ref<Entity> entity = _deleted.get(i)) {
+                _deleted.set(kept++, std::move(entity));
+            }
+        }
+        while (_deleted.getSize() > kept) {
+            _deleted.removeLast();
+        }
+        _deletedHoles = 0;
+    }
+    return _deleted;
 }
 
 void World::processAllSystems() {
@@ -126,6 +144,7 @@ void World::_forgetDeletion(Entity& entity) {
     // loopStart itself) neither skips nor repeats an entity.
     if (const std::int32_t queued = _deleted.findObject(&entity); queued >= 0) {
         _deleted.set(queued, nullptr);
+        ++_deletedHoles;
     } else if (const std::int32_t deleting = _deleting.findObject(&entity); deleting >= 0) {
         _deleting.set(deleting, nullptr);
     }

@@ -69,9 +69,11 @@ public:
     void processAllSystems();
     void runSweepers();
 
-    // The entities queued for deletion, in order, as the sweeper systems see them. A slot is
-    // null when its entity was removed at once after being queued.
-    [[nodiscard]] const Bag<Entity>& getDeletedEntities() const { return _deleted; }
+    // The entities queued for deletion, in order, as the sweeper systems see them. An entity
+    // removed at once after being queued has left it; the queue never holds an empty slot
+    // when it is handed out (only a walk that is already going on when such a removal happens
+    // finds its slot empty, and skips it as the world's own walks do).
+    [[nodiscard]] const Bag<Entity>& getDeletedEntities();
 
     // Called when an entity is removed at once: it leaves the deletion queue, so that the
     // queue never removes it (or the entity that reuses its object) a second time.
@@ -86,6 +88,7 @@ private:
     float _delta = 0;
     Bag<Entity> _refreshed;
     Bag<Entity> _deleted;
+    std::int32_t _deletedHoles = 0; // emptied slots in _deleted, closed up when next handed out
     // The deletions being carried out by loopStart(); ones queued meanwhile wait in _deleted
     // for the next step, so that every deferred deletion passes the sweepers.
     Bag<Entity> _deleting;

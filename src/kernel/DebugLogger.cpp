@@ -2,6 +2,7 @@
 
 #include "core/DebugLog.hpp"
 #include "core/Error.hpp"
+#include "core/TextObject.hpp"
 #include "core/TypeBuilder.hpp"
 #include "platform/LoopPlatform.hpp"
 
@@ -125,17 +126,27 @@ Ref<DebugLogger> DebugLogger::Create(std::int32_t level) {
 }
 
 DebugLogger& DebugLogger::enableHooks(bool enable) {
+    const std::lock_guard lock(_mutex);
     _enableHooks = enable;
     return *this;
 }
 
 DebugLogger& DebugLogger::enablePlatformDebugLog(bool enable) {
+    const std::lock_guard lock(_mutex);
     _enablePlatformLog = enable;
     return *this;
 }
 
 void DebugLogger::write(const std::string& message, std::int32_t level) {
-    if (_enablePlatformLog) {
+    bool platformLog = false;
+    bool hooks = false;
+    {
+        const std::lock_guard lock(_mutex);
+        platformLog = _enablePlatformLog;
+        hooks = _enableHooks;
+    }
+    // Echoed and published outside the lock: a listener or subscriber may write to the log.
+    if (platformLog) {
         debugLog(message);
     }
     auto entry = std::make_shared<DebugLogEntry>();
@@ -145,11 +156,12 @@ void DebugLogger::write(const std::string& message, std::int32_t level) {
     entry->Time = localTimeText("%H:%M:%S");
     {
         const std::lock_guard lock(_mutex);
-        _entries.push_back(entry);
+        _entries.push_back(std::move(entry));
     }
-    // Published outside the lock: a subscriber may write to the log again.
-    if (_enableHooks) {
-        _hook->run(entry.get());
+    if (hooks) {
+        // Subscribers receive the text itself, which a debugging console prints as it is.
+        const auto text = TextObject::Create(message);
+        _hook->run(text.get());
     }
 }
 

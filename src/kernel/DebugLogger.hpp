@@ -23,6 +23,9 @@ namespace tarvex {
 class DebugLogEntry : public Object {
     TARVEX_OBJECT(DebugLogEntry, Object)
 public:
+    // The message, so that an entry prints as what was written.
+    [[nodiscard]] std::string ToString() const override { return Message; }
+
     std::string Message;
     std::string Date; // "%d %b %Y" of the local time when written
     std::string Time; // "%H:%M:%S"
@@ -62,8 +65,9 @@ public:
     DebugLogger& enablePlatformDebugLog(bool enable);
     [[nodiscard]] std::int32_t getHookID() const { return _hook->getId(); }
     [[nodiscard]] Hook& getHook() const { return *_hook; }
-    // Records the message (any level; the output level filters nothing) and publishes the
-    // entry on the logger's hook.
+    // Records the message (any level; the output level filters nothing), echoes it to the
+    // debug log and publishes its text (a TextObject) on the logger's
+    // hook.
     void write(const std::string& message, std::int32_t level);
     void startTimer(const std::string& name);
     // Raises "Timer <name> not found" for a timer never started.

@@ -5,19 +5,27 @@
 namespace tarvex {
 namespace {
 
-std::unordered_map<const Object*, Ref<InjectableObject>>& wrappers() {
-    static std::unordered_map<const Object*, Ref<InjectableObject>> map;
+using WrapperMap = std::unordered_map<const Object*, Ref<InjectableObject>>;
+
+WrapperMap& wrappers() {
+    static WrapperMap map;
     return map;
+}
+
+// Runs when an object that has a wrapper dies: the next object at its address starts afresh.
+void forgetWrapper(const Object* object) {
+    wrappers().erase(object);
 }
 
 } // namespace
 
 InjectableObject& DependencyInjector::_fetchObject(Object& target) {
+    static const bool registered = (Object::addAddressRegistry(&forgetWrapper), true);
+    (void)registered;
     auto& slot = wrappers()[&target];
-    // A wrapper whose object died must not serve a newcomer at the same address: it maps fields
-    // of another class.
-    if (!slot || !slot->wraps(&target)) {
+    if (!slot) {
         slot = InjectableObject::Create(&target);
+        target.keptByAddress();
     }
     return *slot;
 }

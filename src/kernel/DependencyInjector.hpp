@@ -4,6 +4,11 @@
 //     DependencyInjector::addInjectableFields(screen);
 //     for (const Type* type : DependencyInjector::getDependencies(screen))
 //         DependencyInjector::inject(screen, *type, kernelInfo->getService(type));
+//
+// A wrapper lives exactly as long as its object: it is dropped when the object is destroyed, so
+// an object made later at the same address starts with no registrations (whether or not a
+// shared reference ever owned the old one, and even when it registered from its constructor).
+// Main thread only.
 #pragma once
 
 #include "kernel/IInjectable.hpp"

@@ -1,6 +1,7 @@
 #include "kernel/GameBase.hpp"
 
 #include "core/DebugLog.hpp"
+#include "core/Error.hpp"
 #include "core/TypeBuilder.hpp"
 #include "core/TypeRegistry.hpp"
 #include "platform/LoopPlatform.hpp"
@@ -35,7 +36,23 @@ Object* GameBase::handleEvents(std::int32_t /*id*/, Object* data, Object* contex
 
 void GameBase::handleEvent(platform::PlatformEvent& /*event*/) {}
 
+namespace {
+
+void requirePositiveFrameRate(std::int32_t framesPerSecond) {
+    if (framesPerSecond <= 0) {
+        throw Error("Frame rate must be positive: " + std::to_string(framesPerSecond));
+    }
+}
+
+} // namespace
+
+void GameBase::setFrameRate(std::int32_t framesPerSecond) {
+    requirePositiveFrameRate(framesPerSecond);
+    _frameRate = framesPerSecond;
+}
+
 void GameBase::runLoop() {
+    requirePositiveFrameRate(_frameRate); // the field may have been written directly
     auto& platform = platform::loopPlatform();
     const auto timer = platform.createFrameTimer(_frameRate);
     // Integer division on purpose: 16.0 at 60 frames per second.

@@ -21,8 +21,9 @@ public:
     GameBase(const GameBase&) = delete;
     GameBase& operator=(const GameBase&) = delete;
 
-    // Takes effect at the next runLoop(); must be positive.
-    virtual void setFrameRate(std::int32_t framesPerSecond) { _frameRate = framesPerSecond; }
+    // Takes effect at the next runLoop(). A rate of 0 or less raises "Frame rate must be
+    // positive: " + the rate (the loop divides a second by it).
+    virtual void setFrameRate(std::int32_t framesPerSecond);
     [[nodiscard]] virtual std::int32_t getFrameRate() const { return _frameRate; }
     // The loop ends after the frame in which the low byte of the finished flag is non-zero.
     [[nodiscard]] virtual bool isFinished() const { return (_finished & 0xFF) != 0; }

@@ -151,14 +151,17 @@ void GameKernel::updatePriorities() {
 void GameKernel::start() {
     auto walk = _serviceList->ObjectEnumerator();
     while (walk.HasNext()) {
-        walk.NextObject()->start();
+        // Held for the call: a service may remove itself (or another) in onResume.
+        const Ref<GameService> service = walk.NextObject();
+        service->start();
     }
 }
 
 void GameKernel::stop() {
     auto walk = _serviceList->ObjectEnumerator();
     while (walk.HasNext()) {
-        walk.NextObject()->stop();
+        const Ref<GameService> service = walk.NextObject();
+        service->stop();
     }
 }
 

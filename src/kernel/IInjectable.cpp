@@ -50,20 +50,11 @@ void IInjectable::_addInjectableFields() {
 Ref<InjectableObject> InjectableObject::Create(Object* target) {
     auto wrapper = std::make_shared<InjectableObject>();
     wrapper->_setInjectionTarget(target);
-    wrapper->_watch = target->weak_from_this();
-    wrapper->_shared = !wrapper->_watch.expired();
     return wrapper;
 }
 
 Ref<InjectableObject> InjectableObject::Create(const ObjectRef& target) {
     return Create(target.get());
-}
-
-bool InjectableObject::wraps(const Object* target) const {
-    if (_shared && _watch.expired()) {
-        return false;
-    }
-    return const_cast<InjectableObject*>(this)->_injectionTarget() == target;
 }
 
 } // namespace tarvex

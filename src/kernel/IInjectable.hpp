@@ -54,13 +54,9 @@ public:
 
     [[nodiscard]] bool isInjected() const { return _injected; }
     void _setInjected() { _injected = true; }
-    // False once a shared target has died: its address may be reused by another object.
-    [[nodiscard]] bool wraps(const Object* target) const;
 
 private:
     bool _injected = false;
-    std::weak_ptr<Object> _watch; // empty for targets not held by a shared reference
-    bool _shared = false;
 };
 
 } // namespace tarvex

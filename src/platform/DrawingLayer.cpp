@@ -74,6 +74,14 @@ Rgb DrawingLayer::toRgb(int r, int g, int b) {
 
 // --- context and resolution ------------------------------------------------------------------
 
+void DrawingLayer::contextDestroyed(const GraphicsContext* context) {
+    if (context == nullptr || context != _context) {
+        return;
+    }
+    _vertices.clear(); // nothing left to flush into the dying context
+    attach(nullptr);
+}
+
 void DrawingLayer::attach(GraphicsContext* context) {
     if (context == _context) {
         return;
@@ -181,13 +189,56 @@ std::uint32_t DrawingLayer::_vertexColor() const {
 
 // --- loading ---------------------------------------------------------------------------------
 
+namespace {
+
+constexpr std::uint64_t MASK_BITS = 0xFFFFFFU;
+
+std::uint64_t packMask(Rgb mask) {
+    return (static_cast<std::uint64_t>(mask.r) << 16U) |
+           (static_cast<std::uint64_t>(mask.g) << 8U) | mask.b;
+}
+
+} // namespace
+
+void DrawingLayer::setMaskColor(int r, int g, int b) {
+    const std::uint64_t mask = packMask(toRgb(r, g, b));
+    std::uint64_t current = _loadSettings.load();
+    while (!_loadSettings.compare_exchange_weak(current, (current & ~MASK_BITS) | mask)) {
+    }
+}
+
+void DrawingLayer::setImageFlags(int flags) {
+    const std::uint64_t high = static_cast<std::uint64_t>(static_cast<std::uint32_t>(flags)) << 32U;
+    std::uint64_t current = _loadSettings.load();
+    while (!_loadSettings.compare_exchange_weak(current, (current & MASK_BITS) | high)) {
+    }
+}
+
+ImageLoadSettings DrawingLayer::imageLoadSettings() const {
+    const std::uint64_t word = _loadSettings.load();
+    ImageLoadSettings settings;
+    settings.flags = static_cast<int>(static_cast<std::uint32_t>(word >> 32U));
+    settings.mask = {static_cast<std::uint8_t>(word >> 16U), static_cast<std::uint8_t>(word >> 8U),
+                     static_cast<std::uint8_t>(word)};
+    return settings;
+}
+
 Ref<Image> DrawingLayer::loadImage(const std::string& url) const {
-    return Image::load(url, _imageFlags, _maskColor);
+    return loadImage(url, imageLoadSettings());
 }
 
 Ref<Image> DrawingLayer::loadAnimImage(const std::string& url, int cellWidth, int cellHeight,
                                        int first, int count) const {
-    return Image::load(url, cellWidth, cellHeight, first, count, _imageFlags, _maskColor);
+    return loadAnimImage(url, cellWidth, cellHeight, first, count, imageLoadSettings());
+}
+
+Ref<Image> DrawingLayer::loadImage(const std::string& url, const ImageLoadSettings& settings) {
+    return Image::load(url, settings.flags, settings.mask);
+}
+
+Ref<Image> DrawingLayer::loadAnimImage(const std::string& url, int cellWidth, int cellHeight,
+                                       int first, int count, const ImageLoadSettings& settings) {
+    return Image::load(url, cellWidth, cellHeight, first, count, settings.flags, settings.mask);
 }
 
 Ref<ImageFont> DrawingLayer::loadFont(const std::string& url, int size, int style) {

@@ -22,6 +22,7 @@
 #include "platform/Pixmap.hpp"
 #include "platform/SoftwareCanvas.hpp"
 
+#include <atomic>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,9 @@ public:
     // The context draws go to; null detaches (textures of the old context are forgotten).
     void attach(GraphicsContext* context);
     [[nodiscard]] GraphicsContext* context() const { return _context; }
+    // Called by every context as it is destroyed: when it is the attached one, the layer
+    // detaches without calling it again (draws not yet sent are dropped with it).
+    void contextDestroyed(const GraphicsContext* context);
 
     // Switching renderer starts from a cleared frame. The environment variable TARVEX_RENDERER
     // ("opengl" or "compositor") chooses the initial one.
@@ -85,10 +89,13 @@ public:
     [[nodiscard]] float alpha() const { return _alpha; }
     void setBlend(int mode) { _blend = mode; }
     [[nodiscard]] int blend() const { return _blend; }
-    void setMaskColor(int r, int g, int b) { _maskColor = toRgb(r, g, b); }
-    [[nodiscard]] Rgb maskColor() const { return _maskColor; }
-    void setImageFlags(int flags) { _imageFlags = flags; }
-    [[nodiscard]] int imageFlags() const { return _imageFlags; }
+    void setMaskColor(int r, int g, int b);
+    [[nodiscard]] Rgb maskColor() const { return imageLoadSettings().mask; }
+    void setImageFlags(int flags);
+    [[nodiscard]] int imageFlags() const { return imageLoadSettings().flags; }
+    // The flags and mask colour as they are now, both from one moment. Any thread may ask; a
+    // loader takes them when it starts and hands them to every load.
+    [[nodiscard]] ImageLoadSettings imageLoadSettings() const;
     void setRotation(float degrees);
     [[nodiscard]] float rotation() const { return _rotation; }
     void setScale(float x, float y) {
@@ -119,6 +126,12 @@ public:
     [[nodiscard]] Ref<Image> loadImage(const std::string& url) const;
     [[nodiscard]] Ref<Image> loadAnimImage(const std::string& url, int cellWidth, int cellHeight,
                                            int first, int count) const;
+    // The same with flags and mask taken earlier (the way a loading thread loads).
+    [[nodiscard]] static Ref<Image> loadImage(const std::string& url,
+                                              const ImageLoadSettings& settings);
+    [[nodiscard]] static Ref<Image> loadAnimImage(const std::string& url, int cellWidth,
+                                                  int cellHeight, int first, int count,
+                                                  const ImageLoadSettings& settings);
     [[nodiscard]] static Ref<ImageFont> loadFont(const std::string& url, int size, int style);
 
     // --- drawing ---
@@ -179,10 +192,11 @@ private:
 
     Rgb _clsColor{0, 0, 0};
     Rgb _color{255, 255, 255};
-    Rgb _maskColor{0, 0, 0};
     float _alpha = 1.0f;
     int _blend = BLEND_MASK;
-    int _imageFlags = IMAGE_FILTERED;
+    // Image flags (high half) and mask colour (r, g, b in the low three bytes) in one word: the
+    // only state a loading thread reads, and read whole.
+    std::atomic<std::uint64_t> _loadSettings{static_cast<std::uint64_t>(IMAGE_FILTERED) << 32U};
     float _rotation = 0;
     float _cos = 1;
     float _sin = 0;

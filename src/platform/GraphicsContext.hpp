@@ -33,11 +33,17 @@ struct ContextSettings {
     int flags = CONTEXT_BACKBUFFER;
 };
 
-// An open window with its drawing context. Closing (or destroying) it detaches it from the
-// drawing layer.
+// An open window with its drawing context. Closing it detaches it from the drawing layer, and
+// so does destroying it, whatever the concrete class does: the layer never keeps a pointer to a
+// context that is gone.
 class GraphicsContext : public Object {
     TARVEX_OBJECT(GraphicsContext, Object)
 public:
+    GraphicsContext() = default;
+    GraphicsContext(const GraphicsContext&) = delete;
+    GraphicsContext& operator=(const GraphicsContext&) = delete;
+    ~GraphicsContext() override;
+
     [[nodiscard]] virtual int width() const = 0;
     [[nodiscard]] virtual int height() const = 0;
     // Shows the back buffer; sync 0 does not wait for the vertical blank.

@@ -27,6 +27,15 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// What decoding takes from the drawing layer: its image flags and mask colour, taken at one
+// moment (DrawingLayer::imageLoadSettings), so that a worker thread decoding pictures never
+// reads state the main thread goes on changing.
+struct ImageLoadSettings {
+    int flags = 0;
+    Rgb mask;
+    friend bool operator==(const ImageLoadSettings&, const ImageLoadSettings&) = default;
+};
+
 // Where a texture of the drawing layer lives; only the drawing layer reads or writes it, on the
 // main thread. `generation` tells textures of an earlier (closed) context apart.
 struct TextureSlot {

@@ -3,6 +3,7 @@
 #include "platform/DrawingLayer.hpp"
 #include "platform/GraphicsContext.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -13,9 +14,11 @@ using SteadyClock = std::chrono::steady_clock;
 
 class SleepingFrameTimer : public FrameTimer {
 public:
+    // A rate of 0 or less ticks once a second, as the other timers do, rather than dividing by
+    // zero.
     explicit SleepingFrameTimer(int ticksPerSecond)
         : _period(std::chrono::duration_cast<SteadyClock::duration>(std::chrono::seconds(1)) /
-                  ticksPerSecond),
+                  std::max(ticksPerSecond, 1)),
           _next(SteadyClock::now() + _period) {}
 
     void wait() override {

@@ -37,13 +37,14 @@ Object* emitEvent(PlatformEvent& event) {
     return eventHook().run(&event);
 }
 
-Object* emitEvent(std::int32_t id, std::int32_t data, std::int32_t x, std::int32_t y) {
+ObjectRef emitEvent(std::int32_t id, std::int32_t data, std::int32_t x, std::int32_t y) {
     const auto event = std::make_shared<PlatformEvent>();
     event->id = id;
     event->data = data;
     event->x = x;
     event->y = y;
-    return emitEvent(*event);
+    // The event dies with this call: a raw answer could point at it.
+    return refOf(emitEvent(*event));
 }
 
 std::int32_t allocateUserEventId(const std::string& /*description*/) {

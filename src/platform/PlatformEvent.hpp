@@ -44,8 +44,10 @@ public:
 [[nodiscard]] Hook& eventHook();
 // Runs the event through the hook, synchronously; answers what the last subscriber returned.
 Object* emitEvent(PlatformEvent& event);
-// Emits a new event with only its identifier, data and position set.
-Object* emitEvent(std::int32_t id, std::int32_t data = 0, std::int32_t x = 0, std::int32_t y = 0);
+// Emits a new event with only its identifier, data and position set. Answers what the last
+// subscriber returned as a shared reference, which keeps the event alive when that is the
+// event itself (null when the answer is null or an object no shared reference owns).
+ObjectRef emitEvent(std::int32_t id, std::int32_t data = 0, std::int32_t x = 0, std::int32_t y = 0);
 
 // A fresh user-event identifier; the description names it for debugging.
 [[nodiscard]] std::int32_t allocateUserEventId(const std::string& description);

@@ -15,6 +15,22 @@ constexpr std::uint32_t div255(std::uint32_t x) {
 
 constexpr std::uint32_t WHITE = 0xffffffffu;
 
+// Pixel and texel positions come from unchecked doubles: a sprite far off screen (y = 3e9) or
+// a degenerate transform would overflow int, which is undefined. Anything past this limit lies
+// outside every canvas and texture, so clamping changes no drawn pixel. NaN goes to the low
+// end, where nothing is covered.
+constexpr double POSITION_LIMIT = 1 << 30;
+
+int ceilToInt(double value) {
+    return value > -POSITION_LIMIT ? static_cast<int>(std::ceil(std::min(value, POSITION_LIMIT)))
+                                   : -static_cast<int>(POSITION_LIMIT);
+}
+
+int floorToInt(double value) {
+    return value > -POSITION_LIMIT ? static_cast<int>(std::floor(std::min(value, POSITION_LIMIT)))
+                                   : -static_cast<int>(POSITION_LIMIT);
+}
+
 std::uint32_t modulate(std::uint32_t texel, std::uint32_t color) {
     std::uint32_t out = 0;
     for (int shift = 0; shift < 32; shift += 8) {
@@ -26,9 +42,10 @@ std::uint32_t modulate(std::uint32_t texel, std::uint32_t color) {
 }
 
 // The blend loops are the compositor's hot spot; they are written so that the compiler
-// vectorises them, and built twice where the CPU allows: plain x86-64 and AVX2.
+// vectorises them, and built twice where the CPU allows: plain x86-64 and AVX2. Not in the
+// sanitizer builds: the clone resolvers run before the sanitizer's runtime is ready.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__) &&                  \
-    !defined(__clang__)
+    !defined(__SANITIZE_THREAD__) && !defined(__clang__)
 #define TARVEX_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #else
 #define TARVEX_VECTOR_CLONES
@@ -170,9 +187,8 @@ void SoftwareCanvas::drawQuad(const CanvasQuad& quad, const Pixmap* texture, boo
     const double maxY = std::max({quad.y[0], quad.y[1], quad.y[2], quad.y[3]});
     const int clipLeft = std::max(clip.left, 0);
     const int clipRight = std::min(clip.right, width());
-    const int top = std::max(static_cast<int>(std::ceil(minY - 0.5)), std::max(clip.top, 0));
-    const int bottom =
-        std::min(static_cast<int>(std::ceil(maxY - 0.5)), std::min(clip.bottom, height()));
+    const int top = std::max(ceilToInt(minY - 0.5), std::max(clip.top, 0));
+    const int bottom = std::min(ceilToInt(maxY - 0.5), std::min(clip.bottom, height()));
     if (clipLeft >= clipRight || !std::isfinite(minX) || !std::isfinite(maxX)) {
         return;
     }
@@ -195,8 +211,8 @@ void SoftwareCanvas::drawQuad(const CanvasQuad& quad, const Pixmap* texture, boo
         narrow(s0, dsdx, lo, hi);
         narrow(t0, dtdx, lo, hi);
         // Pixel px is covered when its centre px + 0.5 lies in [lo, hi).
-        const int first = std::max(static_cast<int>(std::ceil(lo - 0.5)), clipLeft);
-        const int last = std::min(static_cast<int>(std::ceil(hi - 0.5)), clipRight);
+        const int first = std::max(ceilToInt(lo - 0.5), clipLeft);
+        const int last = std::min(ceilToInt(hi - 0.5), clipRight);
         if (first >= last) {
             continue;
         }
@@ -209,12 +225,12 @@ void SoftwareCanvas::drawQuad(const CanvasQuad& quad, const Pixmap* texture, boo
             // Not rotated: one texel row, texel columns stepping evenly (sprites and text).
             const auto* texels = reinterpret_cast<const std::uint32_t*>(texture->data());
             const double v = quad.v0 + std::clamp(t0, 0.0, 1.0) * dv;
-            const int tv = std::clamp(static_cast<int>(std::floor(v)), quad.minV, quad.maxV);
+            const int tv = std::clamp(floorToInt(v), quad.minV, quad.maxV);
             const std::uint32_t* texelRow =
                 texels + static_cast<std::size_t>(tv) * static_cast<std::size_t>(texWidth);
             const double uFirst = quad.u0 + (s0 + (first + 0.5) * dsdx) * du;
             const double uStep = dsdx * du;
-            const int tuFirst = static_cast<int>(std::floor(uFirst));
+            const int tuFirst = floorToInt(uFirst);
             if (uStep == 1.0 && tuFirst >= quad.minU && tuFirst + count - 1 <= quad.maxU) {
                 source = texelRow + tuFirst; // one texel per pixel: blend straight from the image
             } else {
@@ -242,10 +258,8 @@ void SoftwareCanvas::drawQuad(const CanvasQuad& quad, const Pixmap* texture, boo
                 const double u = quad.u0 + s * du;
                 const double v = quad.v0 + t * dv;
                 if (!filtered) {
-                    const int tu =
-                        std::clamp(static_cast<int>(std::floor(u)), quad.minU, quad.maxU);
-                    const int tv =
-                        std::clamp(static_cast<int>(std::floor(v)), quad.minV, quad.maxV);
+                    const int tu = std::clamp(floorToInt(u), quad.minU, quad.maxU);
+                    const int tv = std::clamp(floorToInt(v), quad.minV, quad.maxV);
                     src[i] =
                         texels[static_cast<std::size_t>(tv) * static_cast<std::size_t>(texWidth) +
                                static_cast<std::size_t>(tu)];
@@ -256,10 +270,10 @@ void SoftwareCanvas::drawQuad(const CanvasQuad& quad, const Pixmap* texture, boo
                     const double baseV = std::floor(sv);
                     const auto wu = static_cast<std::uint32_t>(std::lround((su - baseU) * 255.0));
                     const auto wv = static_cast<std::uint32_t>(std::lround((sv - baseV) * 255.0));
-                    const int u0 = std::clamp(static_cast<int>(baseU), quad.minU, quad.maxU);
-                    const int u1 = std::clamp(static_cast<int>(baseU) + 1, quad.minU, quad.maxU);
-                    const int v0 = std::clamp(static_cast<int>(baseV), quad.minV, quad.maxV);
-                    const int v1 = std::clamp(static_cast<int>(baseV) + 1, quad.minV, quad.maxV);
+                    const int u0 = std::clamp(floorToInt(baseU), quad.minU, quad.maxU);
+                    const int u1 = std::clamp(floorToInt(baseU) + 1, quad.minU, quad.maxU);
+                    const int v0 = std::clamp(floorToInt(baseV), quad.minV, quad.maxV);
+                    const int v1 = std::clamp(floorToInt(baseV) + 1, quad.minV, quad.maxV);
                     const auto at = [&](int x, int y) {
                         return texels[static_cast<std::size_t>(y) *
                                           static_cast<std::size_t>(texWidth) +
@@ -292,14 +306,12 @@ void SoftwareCanvas::_drawUpright(const CanvasQuad& quad, const Pixmap* texture,
     const double y0 = quad.y[0];
     const double ex = quad.x[1] - x0;
     const double fy = quad.y[3] - y0;
-    const int first =
-        std::max(static_cast<int>(std::ceil(std::min(x0, x0 + ex) - 0.5)), std::max(clip.left, 0));
-    const int last = std::min(static_cast<int>(std::ceil(std::max(x0, x0 + ex) - 0.5)),
-                              std::min(clip.right, width()));
-    const int top =
-        std::max(static_cast<int>(std::ceil(std::min(y0, y0 + fy) - 0.5)), std::max(clip.top, 0));
-    const int bottom = std::min(static_cast<int>(std::ceil(std::max(y0, y0 + fy) - 0.5)),
-                                std::min(clip.bottom, height()));
+    const int first = std::max(ceilToInt(std::min(x0, x0 + ex) - 0.5), std::max(clip.left, 0));
+    const int last =
+        std::min(ceilToInt(std::max(x0, x0 + ex) - 0.5), std::min(clip.right, width()));
+    const int top = std::max(ceilToInt(std::min(y0, y0 + fy) - 0.5), std::max(clip.top, 0));
+    const int bottom =
+        std::min(ceilToInt(std::max(y0, y0 + fy) - 0.5), std::min(clip.bottom, height()));
     if (first >= last || top >= bottom) {
         return;
     }

@@ -55,13 +55,13 @@ void registerContentTestTypes() {
 
 Ref<ComponentSchema> makeSchema(const std::string& name, const std::vector<std::string>& fields) {
     auto schema = ComponentSchema::Create(name, "");
-    for (const auto& spec : fields) {
-        const auto colon = spec.find(':');
-        const auto equals = spec.find('=');
+    for (const auto& fieldText : fields) {
+        const auto colon = fieldText.find(':');
+        const auto equals = fieldText.find('=');
         auto field = std::make_shared<ComponentField>();
-        field->setName(spec.substr(0, colon))
-            .setDataType(spec.substr(colon + 1, equals - colon - 1))
-            .setDefaultValue(equals == std::string::npos ? "" : spec.substr(equals + 1));
+        field->setName(fieldText.substr(0, colon))
+            .setDataType(fieldText.substr(colon + 1, equals - colon - 1))
+            .setDefaultValue(equals == std::string::npos ? "" : fieldText.substr(equals + 1));
         schema->addField(field);
     }
     return schema;

@@ -62,6 +62,21 @@ TEST(Bag, SetBeyondCapacityGrowsAndLeavesGapsNull) {
         Error);
 }
 
+TEST(Bag, SetWithinCapacityGrowsTheSizeOnlyAtOrPastTheEnd) {
+    Bag<Item> bag;
+    for (int i = 0; i < 3; ++i) {
+        bag.add(item(i));
+    }
+    ASSERT_EQ(bag.getCapacity(), 4);
+    bag.set(1, item(10)); // inside: replaces
+    EXPECT_EQ(bag.getSize(), 3);
+    bag.set(3, item(13)); // at the size, inside the capacity: one more element
+    EXPECT_EQ(bag.getSize(), 4);
+    EXPECT_EQ(bag.getCapacity(), 4);
+    EXPECT_EQ(values(bag), (std::vector<int>{0, 10, 2, 13}));
+    EXPECT_EQ(bag.removeLast()->value, 13);
+}
+
 TEST(Bag, RemoveMovesLastElementIntoTheGap) {
     Bag<Item> bag;
     for (int v : {1, 2, 3}) {

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace tarvex {
 namespace {
@@ -59,6 +60,14 @@ TEST(TextConversion, SignOrPointWithoutDigitsIsPlainZero) {
     }
     EXPECT_EQ(toFloat("0x10"), 0.0F) << "no hexadecimal floats";
     EXPECT_EQ(toFloat("-.5"), -0.5F);
+}
+
+TEST(TextConversion, FloatsTooLargeBecomeInfinityAndTooSmallBecomeZero) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(toDouble("1e999"), inf);
+    EXPECT_EQ(toDouble("-1e999x"), -inf);
+    EXPECT_EQ(toFloat("1e999"), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(toDouble("1e-999"), 0.0);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "EntityTestTypes.hpp"
 #include "core/Error.hpp"
 #include "core/TypeBuilder.hpp"
+#include "core/TypeRegistry.hpp"
 #include "support/DebugLogCapture.hpp"
 
 #include <cstdlib>
@@ -20,6 +21,9 @@ class FirstUseA : public EntityComponent {
 class FirstUseB : public EntityComponent {
     TARVEX_OBJECT(FirstUseB, EntityComponent)
 };
+class LateComponent : public EntityComponent {
+    TARVEX_OBJECT(LateComponent, EntityComponent)
+};
 class Nameless : public EntityComponent {
     TARVEX_OBJECT(Nameless, EntityComponent)
 };
@@ -29,6 +33,11 @@ const Type& FirstUseA::staticType() {
 }
 const Type& FirstUseB::staticType() {
     static const Type& type = TypeBuilder<FirstUseB>("FirstUseB").meta("name", "b").build();
+    return type;
+}
+const Type& LateComponent::staticType() {
+    static const Type& type =
+        TypeBuilder<LateComponent>("LateComponent").meta("name", "late").build();
     return type;
 }
 const Type& Nameless::staticType() {
@@ -67,6 +76,13 @@ TEST_F(ComponentTypeManagerTest, FindsTypesByClassAndMetaNameOrRaises) {
     testing::DebugLogCapture log;
     EXPECT_EQ(errorOf([] { (void)ComponentTypeManager::getTypeForMetaName("kraken"); }), nullClass);
     EXPECT_EQ(log.lines(), std::vector<std::string>{"Could not find TTypeId for kraken"});
+}
+
+TEST_F(ComponentTypeManagerTest, MetaNamesOfClassesRegisteredAfterTheFirstLookupAreFound) {
+    (void)ComponentTypeManager::getTypeForMetaName("body"); // the map exists from here on
+    TypeRegistry::instance().add<LateComponent>();          // a module registered late
+    EXPECT_EQ(ComponentTypeManager::getTypeForMetaName("late"),
+              ComponentTypeManager::getTypeFor<LateComponent>());
 }
 
 TEST_F(ComponentTypeManagerTest, ComponentClassWithoutNameIsRefused) {

@@ -1,6 +1,7 @@
 #include "EntityTestTypes.hpp"
 #include "core/Error.hpp"
 #include "support/DebugLogCapture.hpp"
+#include "support/ErrorText.hpp"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,8 @@ using testing::typeOf;
 using EntityTest = testing::WorldFixture;
 
 TEST_F(EntityTest, CreateNeedsAWorld) {
-    EXPECT_THROW((void)Entity::Create(nullptr, 1), Error);
+    EXPECT_EQ(testing::errorTextOf([] { (void)Entity::Create(nullptr, 1); }),
+              "Entity must belong to a valid World instance");
 }
 
 TEST_F(EntityTest, AttachedComponentIsFoundByTypeAndMetaName) {

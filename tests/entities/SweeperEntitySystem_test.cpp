@@ -1,9 +1,29 @@
 #include "EntityTestTypes.hpp"
+#include "core/TypeBuilder.hpp"
 
 #include <gtest/gtest.h>
 
 namespace tarvex {
 namespace {
+
+// A sweeper that walks the deletion queue itself instead of through processEntity.
+class WalkingSweeper : public SweeperEntityProcessingSystem {
+    TARVEX_OBJECT(WalkingSweeper, SweeperEntityProcessingSystem)
+public:
+    void processEntity(Entity& /*entity*/) override {}
+    void processEntities(const Bag<Entity>& entities) override {
+        for (std::int32_t i = 0; i < entities.getSize(); ++i) {
+            const Ref<Entity>& entity = entities.get(i);
+            seen.push_back(entity ? entity->getId() : -1);
+        }
+    }
+    std::vector<std::int32_t> seen;
+};
+
+const Type& WalkingSweeper::staticType() {
+    static const Type& type = TypeBuilder<WalkingSweeper>("WalkingSweeper").build();
+    return type;
+}
 
 class SweeperEntitySystemTest : public testing::WorldFixture {
 protected:
@@ -67,6 +87,23 @@ TEST_F(SweeperEntitySystemTest, ImmediateRemovalWhileSweepingNeitherSkipsNorRepe
     EXPECT_EQ(sweeper->swept, (std::vector<std::int32_t>{1, 3}));
     EXPECT_EQ(world.countEntities(), 0);
     EXPECT_EQ(entities.getTotalRemoved(), 3);
+}
+
+TEST_F(SweeperEntitySystemTest, AnEntityRemovedAtOnceLeavesTheQueueWithoutAGap) {
+    auto walker = addSystem<WalkingSweeper>();
+    auto a = makeBody();
+    auto b = makeBody();
+    auto c = makeBody();
+    world.execute(16);
+    for (const auto& entity : {a, b, c}) {
+        world.deleteEntity(entity.get());
+    }
+    entities.remove(b.get()); // queued, then removed at once through the entity manager
+    EXPECT_EQ(testing::idsOf(&world.getDeletedEntities()), (std::vector<std::int32_t>{1, 3}));
+    EXPECT_EQ(world.getDeletedEntities().getSize(), 2);
+    world.execute(16);
+    EXPECT_EQ(walker->seen, (std::vector<std::int32_t>{1, 3})) << "no empty slot, order kept";
+    EXPECT_EQ(world.countEntities(), 0);
 }
 
 } // namespace

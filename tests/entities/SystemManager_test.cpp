@@ -1,6 +1,7 @@
 #include "EntityTestTypes.hpp"
 #include "core/Error.hpp"
 #include "entities/SystemBitManager.hpp"
+#include "support/ErrorText.hpp"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -20,14 +21,19 @@ protected:
 };
 
 TEST_F(SystemManagerTest, AddingGivesWorldBitAndComponentTypes) {
-    EXPECT_THROW(systems.addSystem(nullptr), Error);
+    EXPECT_EQ(testing::errorTextOf([this] { systems.addSystem(nullptr); }),
+              "Cannot add a null system");
     auto bodies = addSystem<BodySystem>();
     EXPECT_EQ(bodies->getWorld(), &world);
     EXPECT_EQ(bodies->getSystemBit(), SystemBitManager::getBitFor(&BodySystem::staticType()));
     EXPECT_EQ(bodies->getTypeFlags(), testing::typeOf<BodyComponent>()->getBit());
     EXPECT_EQ(systems.getSystem<BodySystem>(), bodies.get());
     EXPECT_EQ(systems.getSystem<SubmarineBodySystem>(), nullptr) << "exact class only";
-    EXPECT_THROW((void)SystemBitManager::getBitFor(&BodyComponent::staticType()), Error);
+    EXPECT_EQ(testing::errorTextOf(
+                  [] { (void)SystemBitManager::getBitFor(&BodyComponent::staticType()); }),
+              "Must extend EntitySystem");
+    EXPECT_EQ(testing::errorTextOf([] { (void)SystemBitManager::getBitFor(nullptr); }),
+              "Must extend EntitySystem");
 }
 
 TEST_F(SystemManagerTest, RemovedSystemStopsRunningAndSweeping) {

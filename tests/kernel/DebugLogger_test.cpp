@@ -1,8 +1,10 @@
+#include "core/DebugLog.hpp"
 #include "core/Error.hpp"
 #include "core/TextObject.hpp"
 #include "kernel/DebugLogger.hpp"
 #include "platform/LoopPlatform.hpp"
 
+#include <atomic>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
@@ -54,6 +56,20 @@ TEST_F(DebugLoggerTest, TimersCountCallsAndRestartWhenStartedWhileRunning) {
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "Timer never not found");
     }
+}
+
+TEST_F(DebugLoggerTest, ATimerStartedWhenTheClockReadsZeroStillRuns) {
+    auto logger = DebugLogger::Create(DebugLogger::DEBUG_LEVEL_ALL);
+    clock->now = 0; // 0 also means "stopped": the start is kept one millisecond late
+    logger->startTimer("load");
+    EXPECT_NE(logger->findTimer("load")->m_TimerBuffer, 0) << "running";
+    clock->now = 5;
+    logger->startTimer("load"); // restarting counts the run that was going on
+    clock->now = 9;
+    logger->stopTimer("load");
+    const auto timer = logger->findTimer("load");
+    EXPECT_EQ(timer->Calls, 2);
+    EXPECT_EQ(timer->TotalTime, 8);
 }
 
 TEST_F(DebugLoggerTest, XmlHasTheExactLinesInOrder) {
@@ -130,7 +146,8 @@ TEST_F(DebugLoggerTest, MessagesArePublishedOnTheLoggersHook) {
     published.clear();
     logger->getHook().subscribe(
         [](std::int32_t, Object* data, Object*) -> Object* {
-            published.push_back(static_cast<DebugLogEntry*>(data)->Message);
+            // The text itself, as a console printing the data shows it.
+            published.push_back(data->ToString());
             return data;
         },
         nullptr, 0);
@@ -162,6 +179,54 @@ TEST(DebugLoggerThreads, AWorkerThreadMayTimeWhileTheMainThreadWrites) {
     worker.join();
     EXPECT_EQ(logger->entries().size(), static_cast<std::size_t>(ROUNDS));
     EXPECT_EQ(logger->findTimer("BrixFile.load")->Calls, ROUNDS);
+    TarvexFramework::disableLogging();
+}
+
+// Two threads publishing on the logger's hook while a subscriber listens; the ThreadSanitizer
+// build reports any unguarded access.
+TEST(DebugLoggerThreads, TwoThreadsWriteWhileTheHookHasASubscriber) {
+    const auto logger = DebugLogger::Create(DebugLogger::DEBUG_LEVEL_ALL);
+    logger->enablePlatformDebugLog(false);
+    static std::atomic<int> published{0};
+    published = 0;
+    const auto count = [](std::int32_t, Object* data, Object*) -> Object* {
+        ++published;
+        return data;
+    };
+    logger->getHook().subscribe(count, nullptr, 0);
+    constexpr int ROUNDS = 1000;
+    const auto work = [&logger] {
+        for (int i = 0; i < ROUNDS; ++i) {
+            logger->write("line", DebugLogger::DEBUG_LEVEL_LOW);
+        }
+    };
+    std::thread worker(work);
+    work();
+    worker.join();
+    EXPECT_EQ(logger->entries().size(), static_cast<std::size_t>(2 * ROUNDS));
+    EXPECT_EQ(published.load(), 2 * ROUNDS);
+}
+
+// A debugging host that forwards debug-log lines into the framework log, which echoes them to
+// the debug log again: neither a deadlock nor an endless echo.
+TEST(DebugLoggerThreads, AListenerForwardingIntoTheFrameworkLogDoesNotDeadlock) {
+    TarvexFramework::enableLogging(DebugLogger::DEBUG_LEVEL_ALL);
+    std::vector<std::string> heard;
+    const auto previous = setDebugLogListener([&heard](std::string_view line) {
+        heard.emplace_back(line);
+        TarvexFramework::logMessage("seen: " + std::string(line), DebugLogger::DEBUG_LEVEL_LOW);
+    });
+    debugLog("hello");
+    TarvexFramework::logMessage("direct", DebugLogger::DEBUG_LEVEL_LOW);
+    setDebugLogListener(previous);
+    const auto entries = TarvexFramework::logger()->entries();
+    std::vector<std::string> messages;
+    for (const auto& entry : entries) {
+        messages.push_back(entry->Message);
+    }
+    EXPECT_EQ(heard, (std::vector<std::string>{"hello", "direct"}));
+    // A message is echoed to the debug log before it is recorded.
+    EXPECT_EQ(messages, (std::vector<std::string>{"seen: hello", "seen: direct", "direct"}));
     TarvexFramework::disableLogging();
 }
 

@@ -1,4 +1,5 @@
 #include "KernelTestTypes.hpp"
+#include "core/Error.hpp"
 #include "core/TypeBuilder.hpp"
 #include "kernel/GameBase.hpp"
 #include "platform/LoopPlatform.hpp"
@@ -116,6 +117,20 @@ TEST_F(GameBaseTest, FrameRateSetsTheNominalFirstDelta) {
     game.addServiceToKernel(counter, nullptr);
     game.runLoop();
     EXPECT_EQ(counter->updates, (std::vector<float>{33.0F}));
+}
+
+TEST_F(GameBaseTest, AFrameRateOfZeroOrLessIsRefused) {
+    TestGame game;
+    for (const std::int32_t rate : {0, -60}) {
+        try {
+            game.setFrameRate(rate);
+            ADD_FAILURE() << "accepted " << rate;
+        } catch (const Error& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Frame rate must be positive: " + std::to_string(rate));
+        }
+    }
+    EXPECT_EQ(game.getFrameRate(), 60) << "the refused rate leaves the old one";
 }
 
 TEST_F(GameBaseTest, OnlyTheLowByteOfTheFinishedFlagCounts) {

@@ -1,4 +1,5 @@
 #include "KernelTestTypes.hpp"
+#include "core/TypeBuilder.hpp"
 #include "kernel/GameKernel.hpp"
 
 #include <gtest/gtest.h>
@@ -170,6 +171,48 @@ TEST_F(GameKernelTest, StopAndStartServiceMoveItOutOfAndIntoTheLists) {
     EXPECT_TRUE(kernel.startService(type));
     EXPECT_EQ(framePass(), (std::vector<std::string>{"r.update", "r.render"}));
     EXPECT_FALSE(kernel.startService(&SilentService::staticType()));
+}
+
+// A service that takes itself out of the kernel while it is being started or stopped.
+class LeavingService : public RecordingService {
+    TARVEX_OBJECT(LeavingService, RecordingService)
+public:
+    LeavingService(GameKernel& kernel, bool leaveOnResume)
+        : RecordingService(leaveOnResume ? "leaves-on-resume" : "leaves-on-suspend"),
+          _kernel(&kernel), _leaveOnResume(leaveOnResume) {}
+    void onResume() override {
+        if (_leaveOnResume) {
+            _kernel->removeService(&staticType());
+        }
+        RecordingService::onResume(); // still alive: the kernel holds it for the call
+    }
+    void onSuspend() override {
+        if (!_leaveOnResume) {
+            _kernel->removeService(&staticType());
+        }
+        RecordingService::onSuspend();
+    }
+
+private:
+    GameKernel* _kernel;
+    bool _leaveOnResume;
+};
+
+const Type& LeavingService::staticType() {
+    static const Type& type = TypeBuilder<LeavingService>("LeavingService").build();
+    return type;
+}
+
+TEST_F(GameKernelTest, AServiceMayRemoveItselfWhileStartingOrStopping) {
+    // Only the kernel owns these services.
+    kernel.addService(nullptr, std::make_shared<LeavingService>(kernel, true));
+    kernel.start();
+    EXPECT_EQ(kernel.getService(&LeavingService::staticType()), nullptr);
+    kernel.addService(nullptr, std::make_shared<LeavingService>(kernel, false));
+    calls().clear();
+    kernel.stop();
+    EXPECT_EQ(kernel.getService(&LeavingService::staticType()), nullptr);
+    EXPECT_EQ(calls(), (std::vector<std::string>{"leaves-on-suspend.onSuspend"}));
 }
 
 TEST(GameServiceCollection, GrowsLikeABagAndComparesPriorities) {

@@ -3,7 +3,10 @@
 #include "kernel/DependencyInjector.hpp"
 #include "kernel/KernelAwareInterface.hpp"
 
+#include <algorithm>
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <new>
 
 namespace tarvex {
 namespace {
@@ -137,17 +140,44 @@ TEST_F(InjectionTest, DependsOnRegistersAFieldWithoutMetadata) {
     EXPECT_TRUE(DependencyInjector::hasDependency(*screen, SilentService::staticType()));
 }
 
-TEST_F(InjectionTest, AWrapperDoesNotOutliveItsObject) {
-    std::vector<const Type*> before;
-    {
-        auto screen = std::make_shared<TitleLikeScreen>();
-        DependencyInjector::addInjectableFields(*screen);
-        before = DependencyInjector::getDependencies(*screen);
+// Screens declare dependencies from their constructor, before any shared reference owns them.
+class SelfDeclaringScreen : public BaseScreen {
+    TARVEX_OBJECT(SelfDeclaringScreen, BaseScreen)
+public:
+    SelfDeclaringScreen() {
+        DependencyInjector::dependsOn(*this, SilentService::staticType(), "_own");
     }
-    // A new object, possibly at the same address, starts with no registrations.
-    auto other = std::make_shared<BaseScreen>();
+    Ref<SilentService> _own;
+};
+
+const Type& SelfDeclaringScreen::staticType() {
+    static const Type& type = TypeBuilder<SelfDeclaringScreen>("SelfDeclaringScreen")
+                                  .field("_own", &SelfDeclaringScreen::_own)
+                                  .build();
+    return type;
+}
+
+TEST_F(InjectionTest, AWrapperDoesNotOutliveItsObject) {
+    // Objects made one after the other in the same storage: the same address every time.
+    alignas(TitleLikeScreen)
+        std::byte storage[std::max(sizeof(TitleLikeScreen), sizeof(SelfDeclaringScreen))];
+    auto* declaring = new (storage) SelfDeclaringScreen;
+    ASSERT_TRUE(DependencyInjector::hasDependencies(*declaring));
+    declaring->~SelfDeclaringScreen();
+
+    // Another class at that address must not get the old field map: injecting through it
+    // would write a service into bytes of the wrong class.
+    auto* other = new (storage) TitleLikeScreen;
+    ASSERT_EQ(static_cast<void*>(other), static_cast<void*>(declaring));
     EXPECT_FALSE(DependencyInjector::hasDependencies(*other));
-    EXPECT_EQ(before.size(), 3U);
+    DependencyInjector::addInjectableFields(*other);
+    EXPECT_EQ(DependencyInjector::getDependencies(*other).size(), 3U);
+    other->~TitleLikeScreen();
+
+    // Nor does one of the same class inherit the registrations.
+    auto* again = new (storage) TitleLikeScreen;
+    EXPECT_FALSE(DependencyInjector::hasDependencies(*again));
+    again->~TitleLikeScreen();
 }
 
 TEST_F(InjectionTest, AutoloadTaggedFillsOnlyTaggedOwnServiceFields) {

@@ -32,6 +32,17 @@ std::vector<std::int16_t> ramp(int count, int step = 100) {
     return samples;
 }
 
+TEST(AudioMixer, TheSpareLastSampleOfAnOddLengthBufferIsSilenced) {
+    AudioMixer mixer(44100);
+    mixer.play(soundOf({1000, 1000, 1000}));
+    std::vector<std::int16_t> out(5, 777); // two whole frames and one stray sample
+    mixer.mix(std::span(out));
+    EXPECT_EQ(out, (std::vector<std::int16_t>{1000, 1000, 1000, 1000, 0}));
+    std::vector<float> floats(5, 0.5f);
+    mixer.mix(std::span(floats));
+    EXPECT_EQ(floats[4], 0.0f);
+}
+
 TEST(AudioMixer, MonoSoundPlaysUnchangedOnBothSides) {
     AudioMixer mixer(44100);
     mixer.play(soundOf({1000, -2000, 32767, -32768}));

@@ -1,4 +1,5 @@
 #include "platform/Pixmap.hpp"
+#include "support/SourceDir.hpp"
 #include "support/TestGraphics.hpp"
 
 #include <cstdlib>
@@ -13,8 +14,7 @@ using testing::channels;
 using testing::Rgba;
 
 std::string corpus(const std::string& name) {
-    const char* root = std::getenv("TARVEX_SOURCE_DIR");
-    return std::string(root != nullptr ? root : ".") + "/fuzz/corpus/image/" + name;
+    return tarvex::testing::sourcePath("fuzz/corpus/image/" + name);
 }
 
 Pixmap checker() {

@@ -4,6 +4,7 @@
 #include "kernel/DebugLogger.hpp"
 #include "resources/BrixFile.hpp"
 #include "resources/BrixTypes.hpp"
+#include "support/SourceDir.hpp"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -286,7 +287,7 @@ TEST(BrixFileLoad, TypesAreRegistered) {
 
 // Every shipped definition file reads, and gives what the content team's checker reads.
 TEST(BrixResourceDb, ShippedDefinitionFilesRead) {
-    const std::string db = std::string(TARVEX_SOURCE_ROOT) + "/resource_db/";
+    const std::string db = tarvex::testing::sourcePath("resource_db/");
     const std::pair<const char*, const char*> files[] = {{"audio", "depthrun.sounds"},
                                                          {"backgrounds", "depthrun.backgrounds"},
                                                          {"levels", "depthrun.levels"},

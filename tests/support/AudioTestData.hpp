@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Sound.hpp"
+#include "support/SourceDir.hpp"
 
 #include <cstdint>
 #include <cstdlib>
@@ -71,8 +72,7 @@ inline Ref<Sound> soundOf(std::vector<std::int16_t> samples, int channels = 1, i
 }
 
 inline std::string sourcePath(const std::string& relative) {
-    const char* root = std::getenv("TARVEX_SOURCE_DIR");
-    return std::string(root != nullptr ? root : ".") + "/" + relative;
+    return tarvex::testing::sourcePath(relative);
 }
 
 } // namespace tarvex::platform::testing

@@ -1,6 +1,7 @@
 // Every picture the game ships decodes with the program's own image loader into the cells its
 // definition declares. The list of pictures and their cells comes from the content check.
 #include "platform/Image.hpp"
+#include "support/SourceDir.hpp"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,11 +24,7 @@ struct DeclaredImage {
 };
 
 std::vector<DeclaredImage> declaredImages(std::string& error) {
-    const char* source = std::getenv("TARVEX_SOURCE_DIR");
-    if (source == nullptr) {
-        error = "TARVEX_SOURCE_DIR is not set";
-        return {};
-    }
+    const std::string source = tarvex::testing::sourceDir();
     const std::string command = std::string("/usr/bin/python3 '") + source +
                                 "/tools/check-resource-db' --list-images '" + source + "'";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
