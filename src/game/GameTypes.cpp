@@ -90,6 +90,8 @@ void registerGameTypes() {
              ResourceSweeperSystem, ScoreFlyoffSystem, SinkingSubmarineSystem, SonarDetectionSystem,
              SonarWaveSystem, SubmarineAiSystem, SubmarineBubblesSystem, SubmarineSpawnerSystem,
              SubmarineWrapperSystem, TextBodyMovementSystem>();
+    // A system naming a component class left out above would never hold an entity: fail now.
+    checkEntitySystemTypes();
 }
 
 } // namespace tarvex::game

@@ -1,6 +1,7 @@
 #include "GameFlowFixture.hpp"
 #include "game/GameEntityFactory.hpp"
 #include "game/components/ParticleGeneratorComponent.hpp"
+#include "game/components/PlayerComponents.hpp"
 #include "game/components/TextBodyComponent.hpp"
 #include "game/components/TimedComponents.hpp"
 #include "game/particles/ParticlesRequest.hpp"
@@ -41,7 +42,21 @@ protected:
 TEST_F(GameplayEffectsTest, BoatsEmittersHaveTheirRequestsAndASplashComesAndGoes) {
     startGame();
     const auto before = inSprites<ParticlesRequest>();
-    EXPECT_EQ(before.size(), 2U) << "the boat's smoke and fire emitters";
+    std::vector<Ref<ParticlesRequest>> boatEmitters;
+    const auto* emitters =
+        runner->game().getEntityService()->getEntitiesWithComponentName("particle_generator");
+    for (std::int32_t i = 0; emitters != nullptr && i < emitters->getSize(); ++i) {
+        const auto& emitter = emitters->get(i);
+        if (emitter->getComponentAs<SmokeComponent>() != nullptr) {
+            boatEmitters.push_back(std::dynamic_pointer_cast<ParticlesRequest>(
+                emitter->getComponentAs<ParticleGeneratorComponent>()->_request));
+        }
+    }
+    ASSERT_EQ(boatEmitters.size(), 2U) << "the boat's smoke and fire emitters";
+    for (const auto& request : boatEmitters) {
+        EXPECT_NE(std::find(before.begin(), before.end(), request), before.end())
+            << "each emitter draws through its own request in the sprites group";
+    }
     GameEntityFactory::createSpash(100, 71, 25, 3);
     runner->runFrames(1);
     auto splash = newParticles(before);
