@@ -16,3 +16,13 @@ if(TARVEX_TSAN)
     add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
     add_link_options(-fsanitize=thread)
 endif()
+if(TARVEX_BUILD_FUZZ)
+    # The readers under test live in the libraries: they get the fuzzer's coverage counters and
+    # the address and undefined-behaviour checks too, not only the small fuzz programs.
+    if(TARVEX_SANITIZE OR TARVEX_TSAN)
+        message(FATAL_ERROR "TARVEX_BUILD_FUZZ brings its own sanitizers")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined,float-cast-overflow
+        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined,float-cast-overflow)
+endif()
