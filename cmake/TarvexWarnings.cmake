@@ -17,4 +17,9 @@ function(tarvex_library name)
     target_include_directories(tarvex_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(tarvex_${name} PUBLIC ${ARG_DEPENDS} PRIVATE ${ARG_PRIVATE_DEPENDS})
     tarvex_set_warnings(tarvex_${name})
+    # Sanitizer builds compile each library as a few large translation units: the same checks
+    # in about half the time. Test programs keep one unit per file (their helpers share names).
+    if(TARVEX_UNITY_LIBRARIES)
+        set_target_properties(tarvex_${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 16)
+    endif()
 endfunction()
