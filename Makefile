@@ -13,8 +13,7 @@ build: deps
 	@cmake --build build -j$(JOBS)
 
 run: build
-	@if [ -x $(GAME) ]; then cd build/bin && ./depthrun; \
-	else echo "Built everything; the game program does not exist yet."; fi
+	@$(GAME)
 
 test: deps
 	@scripts/run-tests
