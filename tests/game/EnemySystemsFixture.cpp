@@ -1,14 +1,8 @@
 #include "EnemySystemsFixture.hpp"
 
-#include "core/Random.hpp"
-#include "entities/EntityManager.hpp"
 #include "entities/GroupManager.hpp"
-#include "game/GameEntityFactory.hpp"
-#include "game/GameTypes.hpp"
 #include "game/components/EnemyComponents.hpp"
 #include "game/components/PlayerComponents.hpp"
-#include "graphics/VirtualScreenResolution.hpp"
-#include "platform/Stream.hpp"
 
 #include <algorithm>
 #include <map>
@@ -38,7 +32,9 @@ Size sizeOf(const std::string& spriteName) {
     return found != sizes.end() ? found->second : Size{8, 8};
 }
 
-void giveSprite(BodyComponent& body) {
+} // namespace
+
+void EnemySystemsTest::giveSprite(BodyComponent& body) const {
     const Size size = sizeOf(body.sprite_name);
     body._setSprite(graphics::ImageSprite::Create(
         platform::Image::fromPixmap(platform::Pixmap(size.width, size.height)),
@@ -48,37 +44,6 @@ void giveSprite(BodyComponent& body) {
     if (!body.animation_name.empty()) {
         body.getSprite()->play(body.frameset_name.empty() ? "default" : body.frameset_name, 1.0F);
     }
-}
-
-} // namespace
-
-EnemySystemsTest::EnemySystemsTest() {
-    registerGameTypes();
-    graphics::VirtualScreenResolution::getInstance()->setDimensions(224, 288);
-    kernel->addService(nullptr, session);
-    kernel->addService(&AudioService::staticType(), audio);
-    kernel->addService(nullptr, effects);
-    kernel->addService(nullptr, entities);
-    GameEntityFactory::setWorld(entities->getWorld());
-    Random::seed(12);
-    session->resetGameplayState();
-    session->resetCurrentLevelState();
-}
-
-EnemySystemsTest::~EnemySystemsTest() {
-    GameEntityFactory::setWorld(nullptr);
-}
-
-void EnemySystemsTest::step(float delta) {
-    const auto& live = entities->getWorld()->getEntityManager()->getActiveEntities();
-    for (std::int32_t i = 0; i < live.getSize(); ++i) {
-        const auto& entity = live.get(i);
-        auto* body = entity ? entity->getComponentAs<BodyComponent>() : nullptr;
-        if (body != nullptr && !body->getSprite()) {
-            giveSprite(*body);
-        }
-    }
-    entities->update(delta);
 }
 
 Ref<Entity> EnemySystemsTest::body(const std::string& spriteName, float x, float y) {
@@ -112,22 +77,6 @@ Ref<Entity> EnemySystemsTest::boat(float x, float y) {
     player->addComponent(std::make_shared<PlayerComponent>());
     player->refresh();
     return player;
-}
-
-Ref<GameLevelResource> EnemySystemsTest::useLevel(const std::string& fields) {
-    static int serial = 0;
-    const std::string name = "enemy-level-" + std::to_string(++serial) + ".brix";
-    const std::string text = "[resources]\n{\n    namespace = test.levels;\n"
-                             "    [t:resource, n:level] { type = game_level; level_number = 1; "
-                             "stage_number = 1; " +
-                             fields + " }\n}\n";
-    platform::registerMemoryFile(name, std::vector<std::uint8_t>(text.begin(), text.end()));
-    _levels = std::make_shared<ResourceManager>();
-    _levels->loadResources("memory::" + name, true);
-    auto level = std::dynamic_pointer_cast<GameLevelResource>(
-        _levels->getResource("test.levels.level", false));
-    session->set("current_level", level);
-    return level;
 }
 
 std::string EnemySystemsTest::groupOf(const Ref<Entity>& entity) const {

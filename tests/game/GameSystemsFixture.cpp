@@ -47,11 +47,15 @@ void GameSystemsTest::step(float delta) {
         const auto& entity = live.get(i);
         auto* body = entity ? entity->getComponentAs<BodyComponent>() : nullptr;
         if (body != nullptr && !body->getSprite()) {
-            body->_setSprite(spriteOf(DEFAULT_SIDE, DEFAULT_SIDE));
-            body->getSprite()->SetAlpha(body->sprite_alpha);
+            giveSprite(*body);
         }
     }
     entities->update(delta);
+}
+
+void GameSystemsTest::giveSprite(BodyComponent& body) const {
+    body._setSprite(spriteOf(DEFAULT_SIDE, DEFAULT_SIDE));
+    body.getSprite()->SetAlpha(body.sprite_alpha);
 }
 
 Ref<Entity> GameSystemsTest::sized(std::int32_t width, std::int32_t height, float x, float y) {

@@ -1,7 +1,9 @@
 // The game's entity systems over a real entity service in a kernel, with the session and screen
 // effects services, an audio service that records what it is asked to play, and the keyboard.
-// step() plays the part of the resource loader: bodies without a sprite get an 8 x 8 one (or
-// the size given with sized()) before the world step, so they move and can be hit.
+// step() plays the part of the resource loader: bodies without a sprite get one from
+// giveSprite() (8 x 8 here; sized() gives its own size) before the world step, so they move and
+// can be hit. Fixtures for other groups of systems derive from this one and size sprites their
+// own way.
 #pragma once
 
 #include "audio/AudioService.hpp"
@@ -50,6 +52,8 @@ protected:
 
     // Gives sprites to new bodies, then one world step of `delta` ms.
     void step(float delta = 16);
+    // What step() gives a body that has no sprite yet: an 8 x 8 one with the body's alpha.
+    virtual void giveSprite(BodyComponent& body) const;
     // An entity holding a body with a sprite of that size at (x, y), refreshed.
     Ref<Entity> sized(std::int32_t width, std::int32_t height, float x, float y);
     // A submarine of Part-sized sprite (32 x 16) with a body and a submarine component.

@@ -2,11 +2,9 @@
 
 #include "core/Random.hpp"
 #include "core/TypeBuilder.hpp"
-#include "game/GameEntityFactory.hpp"
 #include "game/components/BodyComponent.hpp"
-#include "game/components/WeaponComponents.hpp"
-
-#include <string>
+#include "game/systems/ExplosionPieces.hpp"
+#include "game/systems/WreckLanding.hpp"
 
 namespace tarvex::game {
 
@@ -40,18 +38,7 @@ void PlayerFragmentSystem::processEntity(Entity& entity) {
     if (body == nullptr) {
         return;
     }
-    if (body->y_pos >= SEA_BED && body->y_velocity > 0) {
-        body->y_acceleration = 0;
-        body->y_velocity = 0;
-        body->x_velocity = 0;
-        body->x_acceleration = 0;
-        if (_audioDb) {
-            _audioDb->playRandomSoundByName("depthrun.sounds.explode*");
-        }
-        if (_effectsDb) {
-            _effectsDb->pushAction(std::make_shared<graphics::ShakeCameraAction>());
-        }
-    }
+    landWreck(*body, SEA_BED, _audioDb.get(), _effectsDb.get());
     if (body->y_velocity > 0 && Random::real(0, 1) > FLASH_CHANCE) {
         if (_audioDb) {
             _audioDb->playRandomSoundByName("depthrun.sounds.explode*");
@@ -62,19 +49,7 @@ void PlayerFragmentSystem::processEntity(Entity& entity) {
 }
 
 void PlayerFragmentSystem::spawnExplosion(float x, float y) {
-    auto piece = GameEntityFactory::createEntity();
-    auto body = std::make_shared<BodyComponent>();
-    body->sprite_name = "depthrun.particles.explosion.small";
-    body->animation_name =
-        "depthrun.particles.animations.splode" + std::to_string(Random::integer(1, 8));
-    body->x_pos = x;
-    body->y_pos = y;
-    auto explosion = std::make_shared<ExplosionComponent>();
-    explosion->damages_enemy = false;
-    explosion->damages_player = false;
-    piece->addComponent(explosion);
-    piece->addComponent(body);
-    piece->refresh();
+    spawnExplosionPiece(x, y, randomExplosionAnimation(), false);
 }
 
 } // namespace tarvex::game

@@ -5,6 +5,7 @@
 #include "game/components/BodyComponent.hpp"
 #include "game/components/ParticleGeneratorComponent.hpp"
 #include "game/systems/ExplosionPieces.hpp"
+#include "game/systems/WreckLanding.hpp"
 
 namespace tarvex::game {
 
@@ -44,17 +45,7 @@ void SinkingSubmarineSystem::processEntity(Entity& entity) {
     if (body == nullptr) {
         return;
     }
-    if (body->y_pos >= SEA_FLOOR && body->y_velocity > 0) {
-        body->y_acceleration = 0;
-        body->y_velocity = 0;
-        body->x_velocity = 0;
-        body->x_acceleration = 0;
-        if (_audioDb) {
-            _audioDb->playRandomSoundByName("depthrun.sounds.explode*");
-        }
-        if (_effectsDb) {
-            _effectsDb->pushAction(std::make_shared<graphics::ShakeCameraAction>());
-        }
+    if (landWreck(*body, SEA_FLOOR, _audioDb.get(), _effectsDb.get())) {
         // The wreck bubbles where it lies.
         auto bubbles = std::make_shared<ParticleGeneratorComponent>();
         bubbles->spawn_frequency = 0.7F;

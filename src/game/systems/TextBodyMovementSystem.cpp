@@ -3,7 +3,7 @@
 #include "core/TypeBuilder.hpp"
 #include "entities/World.hpp"
 #include "game/components/TextBodyComponent.hpp"
-#include "game/systems/BodyMovementSystem.hpp"
+#include "game/systems/BodyMotion.hpp"
 
 namespace tarvex::game {
 
@@ -21,23 +21,7 @@ void TextBodyMovementSystem::processEntity(Entity& entity) {
     if (body == nullptr || !body->getLabel()) {
         return;
     }
-    const float dt = getWorld()->getDelta();
-    body->x_velocity += body->x_acceleration / 1000 * dt;
-    body->y_velocity += body->y_acceleration / 1000 * dt;
-    body->x_velocity = BodyMovementSystem::_clampVelocity(body->x_velocity, body->x_max_velocity);
-    body->y_velocity = BodyMovementSystem::_clampVelocity(body->y_velocity, body->y_max_velocity);
-    if (body->x_acceleration == 0 && body->x_drag != 0) {
-        // Drag slows the label down to rest and never pushes it the other way.
-        const float drag = body->x_drag / 1000 * dt;
-        if (body->x_velocity - drag > 0) {
-            body->x_velocity -= drag;
-        } else if (body->x_velocity + drag >= 0) {
-            body->x_velocity = 0;
-        } else {
-            body->x_velocity += drag;
-        }
-    }
-    body->move(body->x_velocity / 1000 * dt, body->y_velocity / 1000 * dt);
+    advanceBody(*body, getWorld()->getDelta());
 }
 
 } // namespace tarvex::game
