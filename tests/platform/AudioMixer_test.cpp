@@ -2,6 +2,7 @@
 #include "support/AudioTestData.hpp"
 
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -212,6 +213,9 @@ TEST(AudioMixer, MainThreadMayPlayAndStopWhileTheAudioThreadMixes) {
         std::vector<std::int16_t> out(2 * 256);
         while (!done) {
             mixer.mix(std::span(out));
+            // A device asks for the next buffer a few milliseconds later; mixing without a pause
+            // could starve the main thread of the mixer's lock under a slow sanitizer build.
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
         }
     });
     for (int i = 0; i < 2000; ++i) {
