@@ -9,7 +9,7 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVEX_UNITY_BUILD=ON >/dev/null
 	@cmake --build build -j$(JOBS)
 
 run: build
@@ -19,7 +19,7 @@ test: deps
 	@scripts/run-tests
 
 bench: deps
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTARVEX_BUILD_BENCH=ON \
+	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVEX_BUILD_BENCH=ON \
 		-DTARVEX_BUILD_TESTS=OFF >/dev/null
 	@cmake --build build-bench -j$(JOBS)
 	@if [ -x scripts/run-bench ]; then scripts/run-bench; fi

@@ -7,6 +7,15 @@ function(tarvex_set_warnings target)
     endif()
 endfunction()
 
+# The test suite's builds compile each library and test program as a few large translation
+# units: the same code in about half the time. Files that keep constants or helpers under
+# names another file of the target also uses opt out with SKIP_UNITY_BUILD_INCLUSION.
+function(tarvex_unity_build target)
+    if(TARVEX_UNITY_BUILD)
+        set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 16)
+    endif()
+endfunction()
+
 # Declares a subsystem library: tarvex_library(kernel SOURCES ... DEPENDS ...) makes the
 # static library tarvex_kernel with the alias tarvex::kernel, its headers reachable as
 # "kernel/Header.hpp" from src/.
@@ -17,9 +26,5 @@ function(tarvex_library name)
     target_include_directories(tarvex_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(tarvex_${name} PUBLIC ${ARG_DEPENDS} PRIVATE ${ARG_PRIVATE_DEPENDS})
     tarvex_set_warnings(tarvex_${name})
-    # Sanitizer builds compile each library as a few large translation units: the same checks
-    # in about half the time. Test programs keep one unit per file (their helpers share names).
-    if(TARVEX_UNITY_LIBRARIES)
-        set_target_properties(tarvex_${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 16)
-    endif()
+    tarvex_unity_build(tarvex_${name})
 endfunction()

@@ -421,7 +421,7 @@ TEST(DrawingLayerLoading, AWorkerDecodesWithTheSettingsTakenWhenLoadingStarted) 
     std::thread worker([&] {
         for (int i = 0; i < 100; ++i) {
             const auto image = DrawingLayer::loadImage("memory::worker-pair.png", atStart);
-            if (image && testing::channels(image->framePixels(0).pixel(0, 0)).a == 0) {
+            if (image && tarvex::testing::channels(image->framePixels(0).pixel(0, 0)).a == 0) {
                 ++maskedLoads;
             }
             (void)gfx.loadImage("memory::worker-pair.png"); // whatever is current: no race

@@ -7,8 +7,8 @@
 namespace tarvex::platform {
 namespace {
 
-using testing::channels;
-using testing::Rgba;
+using tarvex::testing::channels;
+using tarvex::testing::Rgba;
 
 // Six 2x2 cells in a 3 x 2 grid; cell k is filled with grey level 10 * (k + 1), except that
 // its top-left pixel is magenta.

@@ -9,12 +9,8 @@
 namespace tarvex::platform {
 namespace {
 
-using testing::sourcePath;
+using testing::sourceFileBytes;
 
-std::vector<std::uint8_t> fileBytes(const std::string& relative) {
-    auto bytes = loadBytes(sourcePath(relative), MAX_PCM_BYTES);
-    return bytes ? *bytes : std::vector<std::uint8_t>{};
-}
 
 // Loudest sample, to tell real audio from decoded silence.
 int peak(const PcmAudio& pcm) {
@@ -27,7 +23,7 @@ int peak(const PcmAudio& pcm) {
 
 TEST(OggDecoder, DecodesTheGamesMusic) {
     for (const char* name : {"resource_db/music/title.ogg", "resource_db/music/daytime.ogg"}) {
-        const auto bytes = fileBytes(name);
+        const auto bytes = sourceFileBytes(name);
         ASSERT_FALSE(bytes.empty()) << name;
         const auto pcm = decodeOgg(bytes);
         ASSERT_TRUE(pcm) << name;
@@ -39,7 +35,7 @@ TEST(OggDecoder, DecodesTheGamesMusic) {
 }
 
 TEST(OggDecoder, DecodesStereoAndOtherRates) {
-    const auto pcm = decodeOgg(fileBytes("fuzz/corpus/ogg/stereo-11k.ogg"));
+    const auto pcm = decodeOgg(sourceFileBytes("fuzz/corpus/ogg/stereo-11k.ogg"));
     ASSERT_TRUE(pcm);
     EXPECT_EQ(pcm->channels, 2);
     EXPECT_EQ(pcm->sampleRate, 11025);
@@ -48,11 +44,11 @@ TEST(OggDecoder, DecodesStereoAndOtherRates) {
 }
 
 TEST(OggDecoder, RefusesDamagedOrForeignData) {
-    const auto bytes = fileBytes("fuzz/corpus/ogg/mono-8k.ogg");
+    const auto bytes = sourceFileBytes("fuzz/corpus/ogg/mono-8k.ogg");
     ASSERT_TRUE(decodeOgg(bytes));
     EXPECT_FALSE(decodeOgg(std::vector<std::uint8_t>{}));
     EXPECT_FALSE(decodeOgg(std::vector<std::uint8_t>{'O', 'g', 'g', 'S'}));
-    EXPECT_FALSE(decodeOgg(fileBytes("fuzz/corpus/wav/mono16.wav")));
+    EXPECT_FALSE(decodeOgg(sourceFileBytes("fuzz/corpus/wav/mono16.wav")));
     // Cut inside the stream headers.
     for (const std::size_t size : {std::size_t{27}, std::size_t{100}, std::size_t{600}}) {
         EXPECT_FALSE(decodeOgg(std::span(bytes.data(), size))) << "cut at " << size;
@@ -66,7 +62,7 @@ TEST(OggDecoder, RefusesDamagedOrForeignData) {
 }
 
 TEST(OggDecoder, PcmBeyondTheLimitIsRefused) {
-    const auto bytes = fileBytes("fuzz/corpus/ogg/mono-8k.ogg");
+    const auto bytes = sourceFileBytes("fuzz/corpus/ogg/mono-8k.ogg");
     const auto pcm = decodeOgg(bytes);
     ASSERT_TRUE(pcm);
     const std::size_t needed = pcm->samples.size() * sizeof(std::int16_t);

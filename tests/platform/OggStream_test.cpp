@@ -12,12 +12,9 @@
 namespace tarvex::platform {
 namespace {
 
+using testing::sourceFileBytes;
 using testing::sourcePath;
 
-std::vector<std::uint8_t> fileBytes(const std::string& relative) {
-    auto bytes = loadBytes(sourcePath(relative), MAX_PCM_BYTES);
-    return bytes ? *bytes : std::vector<std::uint8_t>{};
-}
 
 // The same file decoded whole, as the reference the streamed sound must sound like.
 Ref<Sound> decodedWhole(const std::vector<std::uint8_t>& bytes, bool loop) {
@@ -75,7 +72,7 @@ TEST(OggStream, LongMusicIsStreamedAndShortSoundsAreDecodedOnLoading) {
 }
 
 TEST(OggStream, StreamedMusicMixesLikeTheWholeDecodedPiece) {
-    const auto bytes = fileBytes("resource_db/music/title.ogg");
+    const auto bytes = sourceFileBytes("resource_db/music/title.ogg");
     const auto streamed = Sound::decode(bytes, SOUND_LOOP);
     const auto reference = decodedWhole(bytes, true);
     ASSERT_TRUE(streamed && reference);
@@ -91,7 +88,7 @@ TEST(OggStream, StreamedMusicMixesLikeTheWholeDecodedPiece) {
 
 TEST(OggStream, StreamedLoopsWrapSeamlesslyAndUnloopedSoundsEnd) {
     for (const char* name : {"fuzz/corpus/ogg/mono-8k.ogg", "fuzz/corpus/ogg/stereo-11k.ogg"}) {
-        const auto bytes = fileBytes(name);
+        const auto bytes = sourceFileBytes(name);
         const auto looped = Sound::decode(bytes, SOUND_STREAM | SOUND_LOOP);
         const auto reference = decodedWhole(bytes, true);
         ASSERT_TRUE(looped && reference) << name;
@@ -111,7 +108,7 @@ TEST(OggStream, StreamedLoopsWrapSeamlesslyAndUnloopedSoundsEnd) {
 }
 
 TEST(OggStream, EachChannelDecodesOnItsOwn) {
-    const auto sound = Sound::decode(fileBytes("fuzz/corpus/ogg/mono-8k.ogg"), SOUND_STREAM);
+    const auto sound = Sound::decode(sourceFileBytes("fuzz/corpus/ogg/mono-8k.ogg"), SOUND_STREAM);
     ASSERT_TRUE(sound);
     AudioMixer mixer(44100);
     const auto first = mixer.play(sound);
@@ -156,7 +153,7 @@ TEST(OggStream, MainThreadSteersStreamedMusicWhileTheAudioThreadDecodesIt) {
 }
 
 TEST(OggStream, DamagedFilesGiveNoSound) {
-    const auto bytes = fileBytes("resource_db/music/daytime.ogg");
+    const auto bytes = sourceFileBytes("resource_db/music/daytime.ogg");
     ASSERT_FALSE(bytes.empty());
     for (const std::size_t size : {std::size_t{4}, std::size_t{58}, std::size_t{3000}}) {
         const std::span<const std::uint8_t> cut(bytes.data(), size);
@@ -168,7 +165,7 @@ TEST(OggStream, DamagedFilesGiveNoSound) {
         scrambled[i] ^= 0x5A;
     }
     EXPECT_FALSE(Sound::decode(scrambled));
-    EXPECT_FALSE(OggStream::open(fileBytes("fuzz/corpus/wav/mono16.wav")));
+    EXPECT_FALSE(OggStream::open(sourceFileBytes("fuzz/corpus/wav/mono16.wav")));
 
     // A piece cut short plays what is there and then ends.
     const std::span<const std::uint8_t> half(bytes.data(), bytes.size() / 2);

@@ -10,8 +10,8 @@
 namespace tarvex::platform {
 namespace {
 
-using testing::channels;
-using testing::Rgba;
+using tarvex::testing::channels;
+using tarvex::testing::Rgba;
 
 std::string corpus(const std::string& name) {
     return tarvex::testing::sourcePath("fuzz/corpus/image/" + name);

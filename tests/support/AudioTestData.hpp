@@ -2,7 +2,9 @@
 // from samples, and paths of the project's own sound files.
 #pragma once
 
+#include "platform/AudioDecoders.hpp"
 #include "platform/Sound.hpp"
+#include "platform/Stream.hpp"
 #include "support/SourceDir.hpp"
 
 #include <cstdint>
@@ -73,6 +75,12 @@ inline Ref<Sound> soundOf(std::vector<std::int16_t> samples, int channels = 1, i
 
 inline std::string sourcePath(const std::string& relative) {
     return tarvex::testing::sourcePath(relative);
+}
+
+// A file of the source tree (a sound or a fuzz seed), or nothing when it cannot be read.
+inline std::vector<std::uint8_t> sourceFileBytes(const std::string& relative) {
+    auto bytes = loadBytes(sourcePath(relative), MAX_PCM_BYTES);
+    return bytes ? *bytes : std::vector<std::uint8_t>{};
 }
 
 } // namespace tarvex::platform::testing
