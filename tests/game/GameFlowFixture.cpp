@@ -2,10 +2,10 @@
 
 #include "platform/Input.hpp"
 #include "platform/VirtualLoopPlatform.hpp"
+#include "support/ScratchDirectory.hpp"
 
 #include <cstdlib>
 #include <fstream>
-#include <unistd.h>
 
 namespace tarvex::game::testing {
 
@@ -30,9 +30,9 @@ std::string level(int number, int stage, const char* timeOfDay, int charges, int
 
 std::filesystem::path GameFlowTest::dataDirectory() {
     static const std::filesystem::path directory = [] {
-        auto target = std::filesystem::temp_directory_path() /
-                      ("depthrun-flow-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(target);
+        // Lives until the program ends, then goes with everything in it.
+        static const ::tarvex::testing::ScratchDirectory scratch;
+        auto target = scratch.path() / "resource_db";
         std::filesystem::copy(sourceResourceDb(), target, std::filesystem::copy_options::recursive);
         std::ofstream levels(target / "levels" / "resources.brix", std::ios::trunc);
         levels << "[resources]\n{\n    namespace = depthrun.levels;\n"

@@ -1,8 +1,9 @@
 #include "ScenarioData.hpp"
 
+#include "support/ScratchDirectory.hpp"
+
 #include <cstdlib>
 #include <fstream>
-#include <unistd.h>
 
 namespace tarvex::game::testing {
 
@@ -26,9 +27,9 @@ std::filesystem::path shippedResourceDb() {
 
 std::filesystem::path shortLevelsResourceDb() {
     static const std::filesystem::path directory = [] {
-        auto target = std::filesystem::temp_directory_path() /
-                      ("depthrun-scenarios-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(target);
+        // Lives until the program ends, then goes with everything in it.
+        static const ::tarvex::testing::ScratchDirectory scratch;
+        auto target = scratch.path() / "resource_db";
         std::filesystem::copy(shippedResourceDb(), target,
                               std::filesystem::copy_options::recursive);
         std::ofstream levels(target / "levels" / "resources.brix", std::ios::trunc);
