@@ -7,10 +7,9 @@ if(TARVEX_SANITIZE OR TARVEX_BUILD_FUZZ)
         -fno-sanitize-recover=undefined,float-cast-overflow)
     add_link_options(-fsanitize=address,undefined,float-cast-overflow)
 endif()
-if(TARVEX_BUILD_FUZZ)
+if(TARVEX_BUILD_FUZZ AND TARVEX_FUZZ_LIBRARY_COVERAGE)
     # The readers under test live in the libraries: they get the fuzzer's coverage counters, not
-    # only the small fuzz programs. The address and undefined-behaviour checks come with it, so
-    # one build serves the fuzz targets and the test suite under the sanitizers.
+    # only the small fuzz programs.
     add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
 if(TARVEX_TSAN)

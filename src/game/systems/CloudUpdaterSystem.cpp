@@ -9,7 +9,7 @@ namespace tarvex::game {
 
 namespace {
 
-constexpr float REENTRY_SPREAD = 10;
+constexpr float CLOUD_REENTRY_SPREAD = 10;
 
 } // namespace
 
@@ -29,7 +29,7 @@ void CloudUpdaterSystem::processEntity(Entity& entity) {
     }
     if (body->x_pos < -static_cast<float>(body->getWidth())) {
         body->setX(static_cast<float>(graphics::TarvexGfx::getGraphicsWidth()) +
-                   REENTRY_SPREAD * Random::real(0, 1));
+                   CLOUD_REENTRY_SPREAD * Random::real(0, 1));
     }
 }
 

@@ -13,12 +13,12 @@ namespace tarvex::game {
 
 namespace {
 
-constexpr float SURFACE = 71;
+constexpr float FISH_SURFACE = 71;
 constexpr float WAVE_STEP = 0.1F; // degrees per step
 constexpr float WAVE_HEIGHT = 2;
-constexpr std::int32_t REENTRY_SPREAD = 10;
-constexpr float BASE_SPEED = 5;
-constexpr float SPEED_RANGE = 5;
+constexpr std::int32_t FISH_REENTRY_SPREAD = 10;
+constexpr float FISH_BASE_SPEED = 5;
+constexpr float FISH_SPEED_RANGE = 5;
 
 [[nodiscard]] float sinDegrees(float degrees) {
     return std::sin(degrees * std::numbers::pi_v<float> / 180.0F);
@@ -46,7 +46,7 @@ void FishMovementSystem::processEntity(Entity& entity) {
         return;
     }
     if (entity.hasComponent(_destroyedLookup.get())) {
-        if (body->y_pos <= SURFACE) {
+        if (body->y_pos <= FISH_SURFACE) {
             body->y_velocity = 0; // the dead fish floats at the surface
             body->y_acceleration = 0;
         }
@@ -59,9 +59,9 @@ void FishMovementSystem::processEntity(Entity& entity) {
     const auto width = static_cast<float>(body->getWidth());
     const auto screenWidth = static_cast<float>(graphics::TarvexGfx::getGraphicsWidth());
     if (fish->direction == FishComponent::DIRECTION_LEFT && body->x_pos < -width) {
-        body->setX(screenWidth + static_cast<float>(Random::integer(0, REENTRY_SPREAD)));
+        body->setX(screenWidth + static_cast<float>(Random::integer(0, FISH_REENTRY_SPREAD)));
     } else if (fish->direction == FishComponent::DIRECTION_RIGHT && body->x_pos > screenWidth) {
-        body->setX(-width - static_cast<float>(Random::integer(0, REENTRY_SPREAD)));
+        body->setX(-width - static_cast<float>(Random::integer(0, FISH_REENTRY_SPREAD)));
     }
 
     if (std::fabs(fish->_startX - body->x_pos) > PATROL_RANGE) {
@@ -69,14 +69,14 @@ void FishMovementSystem::processEntity(Entity& entity) {
         if (fish->direction == FishComponent::DIRECTION_LEFT) {
             fish->direction = FishComponent::DIRECTION_RIGHT;
             body->move(1, 0);
-            body->x_velocity = BASE_SPEED + SPEED_RANGE * Random::real(0, 1);
+            body->x_velocity = FISH_BASE_SPEED + FISH_SPEED_RANGE * Random::real(0, 1);
             if (sprite) {
                 sprite->play("swim_right", 1.0F);
             }
         } else {
             fish->direction = FishComponent::DIRECTION_LEFT;
             body->move(-1, 0);
-            body->x_velocity = -BASE_SPEED - SPEED_RANGE * Random::real(0, 1);
+            body->x_velocity = -FISH_BASE_SPEED - FISH_SPEED_RANGE * Random::real(0, 1);
             if (sprite) {
                 sprite->play("swim_left", 1.0F);
             }

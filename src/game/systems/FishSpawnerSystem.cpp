@@ -14,12 +14,12 @@ namespace tarvex::game {
 namespace {
 
 constexpr std::int32_t SIDE_MARGIN = 5; // fish start 5 to 214 across the 224-wide screen
-constexpr std::int32_t TOP_DEPTH = 90;
-constexpr std::int32_t DEPTH_RANGE = 180;
+constexpr std::int32_t FISH_SPAWN_TOP_DEPTH = 90;
+constexpr std::int32_t FISH_SPAWN_DEPTH_RANGE = 180;
 constexpr float MAX_SINK_SPEED = 50;
 constexpr float WAVE_PHASES = 180; // degrees of the bob's starting phase
-constexpr float BASE_SPEED = 5;
-constexpr float SPEED_RANGE = 5;
+constexpr float FISH_SPAWN_BASE_SPEED = 5;
+constexpr float FISH_SPAWN_SPEED_RANGE = 5;
 constexpr float SPEED_JITTER = 4; // so speeds run from 1 to 14
 
 } // namespace
@@ -59,7 +59,7 @@ Ref<Entity> FishSpawnerSystem::createFish() {
     auto swimmer = std::make_shared<FishComponent>();
     const std::int32_t width = graphics::TarvexGfx::getGraphicsWidth();
     body->x_pos = static_cast<float>(Random::integer(SIDE_MARGIN, width - 2 * SIDE_MARGIN));
-    body->y_pos = static_cast<float>(TOP_DEPTH + Random::integer(0, DEPTH_RANGE));
+    body->y_pos = static_cast<float>(FISH_SPAWN_TOP_DEPTH + Random::integer(0, FISH_SPAWN_DEPTH_RANGE));
     body->y_max_velocity = MAX_SINK_SPEED;
     swimmer->_startX = body->x_pos;
     swimmer->_startY = body->y_pos;
@@ -69,10 +69,10 @@ Ref<Entity> FishSpawnerSystem::createFish() {
     body->animation_name = "depthrun.objects.fish_swim";
     if (swimmer->direction == FishComponent::DIRECTION_LEFT) {
         body->frameset_name = "swim_left";
-        body->x_velocity = -BASE_SPEED - SPEED_RANGE * Random::real(0, 1);
+        body->x_velocity = -FISH_SPAWN_BASE_SPEED - FISH_SPAWN_SPEED_RANGE * Random::real(0, 1);
     } else {
         body->frameset_name = "swim_right";
-        body->x_velocity = BASE_SPEED + SPEED_RANGE * Random::real(0, 1);
+        body->x_velocity = FISH_SPAWN_BASE_SPEED + FISH_SPAWN_SPEED_RANGE * Random::real(0, 1);
     }
     body->x_velocity += SPEED_JITTER * Random::real(-1, 1);
     fish->addComponent(body);

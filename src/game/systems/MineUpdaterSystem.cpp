@@ -14,13 +14,13 @@ namespace tarvex::game {
 
 namespace {
 
-constexpr float SURFACE = 71;
-constexpr std::int32_t SPLASH_DROPS = 25;
-constexpr float SPLASH_WIDTH = 3;
-constexpr float SPLASH_CENTRE = 1.5F; // half the splash width
-constexpr std::int32_t PIECES = 4;
-constexpr std::int32_t PIECE_OFFSET = 4; // pieces land within -4 .. +5 of the mine
-constexpr std::int32_t PIECE_SPREAD = 9;
+constexpr float MINE_SURFACE = 71;
+constexpr std::int32_t MINE_SPLASH_DROPS = 25;
+constexpr float MINE_SPLASH_WIDTH = 3;
+constexpr float MINE_SPLASH_CENTRE = 1.5F; // half the splash width
+constexpr std::int32_t MINE_PIECES = 4;
+constexpr std::int32_t MINE_PIECE_OFFSET = 4; // pieces land within -4 .. +5 of the mine
+constexpr std::int32_t MINE_PIECE_SPREAD = 9;
 
 } // namespace
 
@@ -97,20 +97,20 @@ bool MineUpdaterSystem::collidedWithPlayer(const BodyComponent& mine) const {
 void MineUpdaterSystem::_splash(const BodyComponent& mine) {
     const auto halfWidth =
         static_cast<float>(mine.getWidth() / 2); // NOLINT(bugprone-integer-division)
-    GameEntityFactory::createSpash(mine.x_pos + halfWidth - SPLASH_CENTRE, SURFACE, SPLASH_DROPS,
-                                   SPLASH_WIDTH);
+    GameEntityFactory::createSpash(mine.x_pos + halfWidth - MINE_SPLASH_CENTRE, MINE_SURFACE, MINE_SPLASH_DROPS,
+                                   MINE_SPLASH_WIDTH);
 }
 
 void MineUpdaterSystem::detonateMine(Entity& mine, const BodyComponent& body) {
     if (_audioDb) {
         _audioDb->playRandomSoundByName("depthrun.sounds.explode*");
     }
-    for (std::int32_t i = 0; i < PIECES; ++i) {
+    for (std::int32_t i = 0; i < MINE_PIECES; ++i) {
         const std::string animation = randomExplosionAnimation();
         const float x =
-            body.x_pos - PIECE_OFFSET + static_cast<float>(Random::integer(0, PIECE_SPREAD));
+            body.x_pos - MINE_PIECE_OFFSET + static_cast<float>(Random::integer(0, MINE_PIECE_SPREAD));
         const float y =
-            body.y_pos - PIECE_OFFSET + static_cast<float>(Random::integer(0, PIECE_SPREAD));
+            body.y_pos - MINE_PIECE_OFFSET + static_cast<float>(Random::integer(0, MINE_PIECE_SPREAD));
         spawnExplosionPiece(x, y, animation, true);
     }
     getWorld()->deleteEntity(&mine);

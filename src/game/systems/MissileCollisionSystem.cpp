@@ -11,12 +11,12 @@ namespace tarvex::game {
 
 namespace {
 
-constexpr std::int32_t PIECES = 4;
-constexpr float PIECE_OFFSET = 2; // pieces land within [-2, 3) of the missile
-constexpr float PIECE_SPREAD = 5;
-constexpr std::int32_t SPLASH_DROPS = 25;
-constexpr float SPLASH_WIDTH = 3;
-constexpr float SPLASH_CENTRE = 1.5F; // half the splash width
+constexpr std::int32_t MISSILE_PIECES = 4;
+constexpr float MISSILE_PIECE_OFFSET = 2; // pieces land within [-2, 3) of the missile
+constexpr float MISSILE_PIECE_SPREAD = 5;
+constexpr std::int32_t MISSILE_SPLASH_DROPS = 25;
+constexpr float MISSILE_SPLASH_WIDTH = 3;
+constexpr float MISSILE_SPLASH_CENTRE = 1.5F; // half the splash width
 
 } // namespace
 
@@ -47,8 +47,8 @@ void MissileCollisionSystem::processEntity(Entity& entity) {
     }
     const auto halfWidth =
         static_cast<float>(body->getWidth() / 2); // NOLINT(bugprone-integer-division)
-    GameEntityFactory::createSpash(body->x_pos + halfWidth - SPLASH_CENTRE, SURFACE, SPLASH_DROPS,
-                                   SPLASH_WIDTH);
+    GameEntityFactory::createSpash(body->x_pos + halfWidth - MISSILE_SPLASH_CENTRE, SURFACE, MISSILE_SPLASH_DROPS,
+                                   MISSILE_SPLASH_WIDTH);
     detonateMissile(entity);
 }
 
@@ -58,10 +58,10 @@ void MissileCollisionSystem::detonateMissile(Entity& missile) {
         _audioDb->playRandomSoundByName("depthrun.sounds.explode*");
     }
     if (body != nullptr) {
-        for (std::int32_t i = 0; i < PIECES; ++i) {
+        for (std::int32_t i = 0; i < MISSILE_PIECES; ++i) {
             const std::string animation = randomExplosionAnimation();
-            const float x = body->x_pos - PIECE_OFFSET + Random::real(0, 1) * PIECE_SPREAD;
-            const float y = body->y_pos - PIECE_OFFSET + Random::real(0, 1) * PIECE_SPREAD;
+            const float x = body->x_pos - MISSILE_PIECE_OFFSET + Random::real(0, 1) * MISSILE_PIECE_SPREAD;
+            const float y = body->y_pos - MISSILE_PIECE_OFFSET + Random::real(0, 1) * MISSILE_PIECE_SPREAD;
             spawnExplosionPiece(x, y, animation, true);
         }
     }

@@ -13,12 +13,12 @@ namespace tarvex::game {
 
 namespace {
 
-constexpr float SPAWN_CHANCE = 0.95F; // a draw above this sends a plane: one in twenty
+constexpr float PLANE_SPAWN_CHANCE = 0.95F; // a draw above this sends a plane: one in twenty
 constexpr float ENTRY_X = -26;        // just off the left edge
 constexpr std::int32_t TOP_ALTITUDE = 10;
 constexpr std::int32_t ALTITUDE_RANGE = 10;
-constexpr std::int32_t BASE_SPEED = 50;
-constexpr std::int32_t SPEED_RANGE = 25;
+constexpr std::int32_t PLANE_BASE_SPEED = 50;
+constexpr std::int32_t PLANE_SPEED_RANGE = 25;
 
 } // namespace
 
@@ -51,7 +51,7 @@ void PlaneSpawnerSystem::processEntities(const Bag<Entity>& /*entities*/) {
     if (world->getTagManager()->getEntity("plane") != nullptr) {
         return; // one plane at a time
     }
-    if (Random::real(0, 1) > SPAWN_CHANCE) {
+    if (Random::real(0, 1) > PLANE_SPAWN_CHANCE) {
         createMineLayer();
     }
 }
@@ -68,7 +68,7 @@ Ref<Entity> PlaneSpawnerSystem::createMineLayer() {
     body->animation_name = "depthrun.objects.mine_layer_anim";
     body->x_pos = ENTRY_X;
     body->y_pos = static_cast<float>(TOP_ALTITUDE + Random::integer(0, ALTITUDE_RANGE));
-    body->x_velocity = static_cast<float>(BASE_SPEED + Random::integer(0, SPEED_RANGE));
+    body->x_velocity = static_cast<float>(PLANE_BASE_SPEED + Random::integer(0, PLANE_SPEED_RANGE));
     plane->addComponent(body);
     plane->addComponent(std::make_shared<MineLayerComponent>());
     plane->refresh();

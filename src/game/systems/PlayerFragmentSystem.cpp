@@ -10,7 +10,7 @@ namespace tarvex::game {
 
 namespace {
 
-constexpr float FLASH_CHANCE = 0.995F; // a flash when a draw lands above this
+constexpr float FRAGMENT_FLASH_CHANCE = 0.995F; // a flash when a draw lands above this
 constexpr std::int32_t FLASH_WIDTH = 16;
 constexpr std::int32_t FLASH_HEIGHT = 17;
 
@@ -39,7 +39,7 @@ void PlayerFragmentSystem::processEntity(Entity& entity) {
         return;
     }
     landWreck(*body, SEA_BED, _audioDb.get(), _effectsDb.get());
-    if (body->y_velocity > 0 && Random::real(0, 1) > FLASH_CHANCE) {
+    if (body->y_velocity > 0 && Random::real(0, 1) > FRAGMENT_FLASH_CHANCE) {
         if (_audioDb) {
             _audioDb->playRandomSoundByName("depthrun.sounds.explode*");
         }

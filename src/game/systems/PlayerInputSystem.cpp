@@ -21,8 +21,8 @@ namespace {
 constexpr float CHARGE_INSET = 5; // the charge leaves from the middle of the hull
 constexpr float CHARGE_RISE = 4;  // ... just above the keel
 constexpr float SPLASH_RISE = 1;  // the splash sits at the waterline
-constexpr std::int32_t SPLASH_DROPS = 25;
-constexpr float SPLASH_WIDTH = 6;
+constexpr std::int32_t DROP_SPLASH_DROPS = 25;
+constexpr float DROP_SPLASH_WIDTH = 6;
 constexpr float CHARGE_GRAVITY = 9.8F;
 constexpr float CHARGE_TOP_SPEED = 98;
 constexpr float BUBBLE_FREQUENCY = 0.95F;
@@ -92,8 +92,8 @@ void PlayerInputSystem::processEntity(Entity& entity) {
                 _audioDb->playRandomSoundByName("depthrun.sounds.splash*");
             }
             GameEntityFactory::createSpash(body->x_pos + middle - CHARGE_INSET,
-                                           body->y_pos + height - SPLASH_RISE, SPLASH_DROPS,
-                                           SPLASH_WIDTH);
+                                           body->y_pos + height - SPLASH_RISE, DROP_SPLASH_DROPS,
+                                           DROP_SPLASH_WIDTH);
             player->_isDroppingCharge = true;
         }
     }

@@ -11,7 +11,7 @@ namespace tarvex::game {
 
 namespace {
 
-constexpr float FLASH_CHANCE = 0.975F; // a draw above this flashes: one in forty per step
+constexpr float WRECK_FLASH_CHANCE = 0.975F; // a draw above this flashes: one in forty per step
 
 } // namespace
 
@@ -59,7 +59,7 @@ void SinkingSubmarineSystem::processEntity(Entity& entity) {
         entity.addComponent(bubbles);
         entity.refresh();
     }
-    if (body->y_velocity > 0 && Random::real(0, 1) > FLASH_CHANCE) {
+    if (body->y_velocity > 0 && Random::real(0, 1) > WRECK_FLASH_CHANCE) {
         const float x = body->x_pos + static_cast<float>(Random::integer(0, body->getWidth()));
         const float y = body->y_pos + static_cast<float>(Random::integer(0, body->getHeight() - 4));
         spawnExplosion(x, y);

@@ -18,9 +18,9 @@ namespace tarvex::game {
 
 namespace {
 
-constexpr float SPAWN_CHANCE = 0.95F; // a draw above this goes on: one in twenty
-constexpr std::int32_t TOP_DEPTH = 90;
-constexpr std::int32_t DEPTH_RANGE = 180; // so depths run from 90 to 270
+constexpr float SUB_SPAWN_CHANCE = 0.95F; // a draw above this goes on: one in twenty
+constexpr std::int32_t SUB_TOP_DEPTH = 90;
+constexpr std::int32_t SUB_DEPTH_RANGE = 180; // so depths run from 90 to 270
 constexpr float CRUISE_SPEED = 8;
 constexpr float SPEED_SPREAD = 4; // cruising speeds from 4 to 12
 constexpr float RIGHT_START_X = -34;
@@ -47,7 +47,7 @@ void SubmarineSpawnerSystem::initialize() {
 }
 
 void SubmarineSpawnerSystem::processEntities(const Bag<Entity>& /*entities*/) {
-    if (Random::real(0, 1) <= SPAWN_CHANCE) {
+    if (Random::real(0, 1) <= SUB_SPAWN_CHANCE) {
         return;
     }
     auto level = _sessionDb ? _sessionDb->getCurrentLevel<GameLevelResource>() : nullptr;
@@ -72,7 +72,7 @@ Ref<Entity> SubmarineSpawnerSystem::createSubmarine() {
     auto sub = std::make_shared<SubmarineComponent>();
     sub->aggression = level ? level->getEnemyAggression() : 0;
     auto body = std::make_shared<BodyComponent>();
-    body->y_pos = static_cast<float>(Random::integer(0, DEPTH_RANGE) + TOP_DEPTH);
+    body->y_pos = static_cast<float>(Random::integer(0, SUB_DEPTH_RANGE) + SUB_TOP_DEPTH);
     body->y_max_velocity = 50;
     body->sprite_alpha = 1.0F;
 

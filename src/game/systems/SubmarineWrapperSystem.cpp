@@ -10,7 +10,7 @@ namespace tarvex::game {
 
 namespace {
 
-constexpr float REENTRY_SPREAD = 10; // how far beyond the edge a submarine may come back
+constexpr float SUB_REENTRY_SPREAD = 10; // how far beyond the edge a submarine may come back
 
 } // namespace
 
@@ -36,11 +36,11 @@ void SubmarineWrapperSystem::processEntity(Entity& entity) {
     const auto screenWidth = static_cast<float>(graphics::TarvexGfx::getGraphicsWidth());
     if (sub->direction == SubmarineComponent::DIRECTION_LEFT) {
         if (body->x_pos < -width) {
-            body->setX(screenWidth + Random::real(0, 1) * REENTRY_SPREAD);
+            body->setX(screenWidth + Random::real(0, 1) * SUB_REENTRY_SPREAD);
         }
     } else if (sub->direction == SubmarineComponent::DIRECTION_RIGHT) {
         if (body->x_pos > screenWidth) {
-            body->setX(-width - Random::real(0, 1) * REENTRY_SPREAD);
+            body->setX(-width - Random::real(0, 1) * SUB_REENTRY_SPREAD);
         }
     }
 }
