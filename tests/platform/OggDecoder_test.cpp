@@ -11,7 +11,6 @@ namespace {
 
 using testing::sourceFileBytes;
 
-
 // Loudest sample, to tell real audio from decoded silence.
 int peak(const PcmAudio& pcm) {
     int loudest = 0;

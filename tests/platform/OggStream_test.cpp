@@ -15,7 +15,6 @@ namespace {
 using testing::sourceFileBytes;
 using testing::sourcePath;
 
-
 // The same file decoded whole, as the reference the streamed sound must sound like.
 Ref<Sound> decodedWhole(const std::vector<std::uint8_t>& bytes, bool loop) {
     auto pcm = decodeOgg(bytes);

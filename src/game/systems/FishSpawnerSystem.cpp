@@ -59,7 +59,8 @@ Ref<Entity> FishSpawnerSystem::createFish() {
     auto swimmer = std::make_shared<FishComponent>();
     const std::int32_t width = graphics::TarvexGfx::getGraphicsWidth();
     body->x_pos = static_cast<float>(Random::integer(SIDE_MARGIN, width - 2 * SIDE_MARGIN));
-    body->y_pos = static_cast<float>(FISH_SPAWN_TOP_DEPTH + Random::integer(0, FISH_SPAWN_DEPTH_RANGE));
+    body->y_pos =
+        static_cast<float>(FISH_SPAWN_TOP_DEPTH + Random::integer(0, FISH_SPAWN_DEPTH_RANGE));
     body->y_max_velocity = MAX_SINK_SPEED;
     swimmer->_startX = body->x_pos;
     swimmer->_startY = body->y_pos;

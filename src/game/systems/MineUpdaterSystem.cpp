@@ -97,8 +97,8 @@ bool MineUpdaterSystem::collidedWithPlayer(const BodyComponent& mine) const {
 void MineUpdaterSystem::_splash(const BodyComponent& mine) {
     const auto halfWidth =
         static_cast<float>(mine.getWidth() / 2); // NOLINT(bugprone-integer-division)
-    GameEntityFactory::createSpash(mine.x_pos + halfWidth - MINE_SPLASH_CENTRE, MINE_SURFACE, MINE_SPLASH_DROPS,
-                                   MINE_SPLASH_WIDTH);
+    GameEntityFactory::createSpash(mine.x_pos + halfWidth - MINE_SPLASH_CENTRE, MINE_SURFACE,
+                                   MINE_SPLASH_DROPS, MINE_SPLASH_WIDTH);
 }
 
 void MineUpdaterSystem::detonateMine(Entity& mine, const BodyComponent& body) {
@@ -107,10 +107,10 @@ void MineUpdaterSystem::detonateMine(Entity& mine, const BodyComponent& body) {
     }
     for (std::int32_t i = 0; i < MINE_PIECES; ++i) {
         const std::string animation = randomExplosionAnimation();
-        const float x =
-            body.x_pos - MINE_PIECE_OFFSET + static_cast<float>(Random::integer(0, MINE_PIECE_SPREAD));
-        const float y =
-            body.y_pos - MINE_PIECE_OFFSET + static_cast<float>(Random::integer(0, MINE_PIECE_SPREAD));
+        const float x = body.x_pos - MINE_PIECE_OFFSET +
+                        static_cast<float>(Random::integer(0, MINE_PIECE_SPREAD));
+        const float y = body.y_pos - MINE_PIECE_OFFSET +
+                        static_cast<float>(Random::integer(0, MINE_PIECE_SPREAD));
         spawnExplosionPiece(x, y, animation, true);
     }
     getWorld()->deleteEntity(&mine);

@@ -47,8 +47,8 @@ void MissileCollisionSystem::processEntity(Entity& entity) {
     }
     const auto halfWidth =
         static_cast<float>(body->getWidth() / 2); // NOLINT(bugprone-integer-division)
-    GameEntityFactory::createSpash(body->x_pos + halfWidth - MISSILE_SPLASH_CENTRE, SURFACE, MISSILE_SPLASH_DROPS,
-                                   MISSILE_SPLASH_WIDTH);
+    GameEntityFactory::createSpash(body->x_pos + halfWidth - MISSILE_SPLASH_CENTRE, SURFACE,
+                                   MISSILE_SPLASH_DROPS, MISSILE_SPLASH_WIDTH);
     detonateMissile(entity);
 }
 
@@ -60,8 +60,10 @@ void MissileCollisionSystem::detonateMissile(Entity& missile) {
     if (body != nullptr) {
         for (std::int32_t i = 0; i < MISSILE_PIECES; ++i) {
             const std::string animation = randomExplosionAnimation();
-            const float x = body->x_pos - MISSILE_PIECE_OFFSET + Random::real(0, 1) * MISSILE_PIECE_SPREAD;
-            const float y = body->y_pos - MISSILE_PIECE_OFFSET + Random::real(0, 1) * MISSILE_PIECE_SPREAD;
+            const float x =
+                body->x_pos - MISSILE_PIECE_OFFSET + Random::real(0, 1) * MISSILE_PIECE_SPREAD;
+            const float y =
+                body->y_pos - MISSILE_PIECE_OFFSET + Random::real(0, 1) * MISSILE_PIECE_SPREAD;
             spawnExplosionPiece(x, y, animation, true);
         }
     }

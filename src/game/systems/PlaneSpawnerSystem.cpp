@@ -14,7 +14,7 @@ namespace tarvex::game {
 namespace {
 
 constexpr float PLANE_SPAWN_CHANCE = 0.95F; // a draw above this sends a plane: one in twenty
-constexpr float ENTRY_X = -26;        // just off the left edge
+constexpr float ENTRY_X = -26;              // just off the left edge
 constexpr std::int32_t TOP_ALTITUDE = 10;
 constexpr std::int32_t ALTITUDE_RANGE = 10;
 constexpr std::int32_t PLANE_BASE_SPEED = 50;
