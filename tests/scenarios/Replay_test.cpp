@@ -5,6 +5,7 @@
 #include "game/harness/RecordedGame.hpp"
 #include "platform/Input.hpp"
 #include "platform/VirtualLoopPlatform.hpp"
+#include "support/ScratchDirectory.hpp"
 #include "support/TestGraphics.hpp"
 
 #include <cstdlib>
@@ -43,7 +44,8 @@ TEST(KeyRecorder, RecordedGameReplaysToTheSameReport) {
     platform::setGraphicsDriver(nullptr);
     ASSERT_EQ(status, 0);
 
-    const std::string file = ::testing::TempDir() + "depthrun-recorded.keys";
+    const ::tarvex::testing::ScratchDirectory scratch;
+    const std::string file = (scratch.path() / "recorded.keys").string();
     recorder.save(file);
     const auto script = loadKeyScript(file);
     EXPECT_EQ(script.seed, 4242U);
