@@ -16,7 +16,8 @@ if(TARVEX_TSAN)
     # ThreadSanitizer for the code that runs on more than one thread (the log, the loading
     # worker, the audio mixer and device); it cannot be combined with AddressSanitizer.
     if(TARVEX_SANITIZE OR TARVEX_BUILD_FUZZ)
-        message(FATAL_ERROR "TARVEX_TSAN cannot be combined with TARVEX_SANITIZE or TARVEX_BUILD_FUZZ")
+        message(FATAL_ERROR
+            "TARVEX_TSAN cannot be combined with TARVEX_SANITIZE or TARVEX_BUILD_FUZZ")
     endif()
     add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
     add_link_options(-fsanitize=thread)

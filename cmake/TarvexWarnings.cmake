@@ -7,7 +7,7 @@ function(tarvex_set_warnings target)
     endif()
 endfunction()
 
-# The test suite's builds compile each library and test program as a few large translation
+# `make run` and `make test` compile each library and test program as a few large translation
 # units: the same code in about half the time. Files that keep constants or helpers under
 # names another file of the target also uses opt out with SKIP_UNITY_BUILD_INCLUSION.
 function(tarvex_unity_build target)
