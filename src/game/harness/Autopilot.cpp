@@ -1,6 +1,7 @@
 #include "game/harness/Autopilot.hpp"
 
 #include "entities/EntityManager.hpp"
+#include "game/SeaSurface.hpp"
 #include "game/components/BodyComponent.hpp"
 #include "game/screens/GameplayScreen.hpp"
 #include "platform/Input.hpp"
@@ -16,7 +17,6 @@ namespace tarvex::game::harness {
 namespace {
 
 constexpr float SCREEN_WIDTH = 224;
-constexpr float SURFACE = 71;
 // A charge sinks from rest at 9.8 pixels per second squared, up to 98 pixels per second.
 constexpr float CHARGE_GRAVITY = 9.8F;
 constexpr float CHARGE_TOP_SPEED = 98;
@@ -225,7 +225,7 @@ void Autopilot::beforeFrame(std::int64_t frame) {
     std::vector<std::pair<float, float>> zones;
     for (const auto& danger : dangers) {
         const bool rising = danger.ySpeed < 0;
-        const float toSurface = rising ? (danger.y - SURFACE) / -danger.ySpeed : 0;
+        const float toSurface = rising ? (danger.y - SEA_SURFACE_Y) / -danger.ySpeed : 0;
         if (rising && toSurface > 4) {
             continue;
         }

@@ -4,6 +4,7 @@
 #include "core/Random.hpp"
 #include "core/TypeBuilder.hpp"
 #include "game/GameEntityFactory.hpp"
+#include "game/SeaSurface.hpp"
 #include "game/app/GameData.hpp"
 #include "game/app/ProcessExit.hpp"
 #include "game/components/BodyComponent.hpp"
@@ -60,7 +61,6 @@ namespace tarvex::game {
 namespace {
 
 constexpr std::int32_t SCORE_DIGITS = 8;
-constexpr float SEA_TOP = 71;
 constexpr int CLOUD_COUNT = 5;
 constexpr float CLOUD_BAND = 40; // clouds start within the top 40 units
 constexpr float CLOUD_DRIFT = 2; // at up to 2 units per second, leftwards
@@ -187,9 +187,10 @@ void GameplayScreen::enter() {
     const auto sky = _getImageResource("depthrun.backgrounds.day.sky");
     const auto sea = _getImageResource("depthrun.backgrounds.day.sea");
     _bgSky = graphics::ImageSprite::Create(sky, 0, 0);
-    _bgSea = graphics::ImageSprite::Create(sea, 0, static_cast<std::int32_t>(SEA_TOP));
+    _bgSea = graphics::ImageSprite::Create(sea, 0, static_cast<std::int32_t>(SEA_SURFACE_Y));
     _skyTransition = graphics::ImageSprite::Create(sky, 0, 0);
-    _seaTransition = graphics::ImageSprite::Create(sea, 0, static_cast<std::int32_t>(SEA_TOP));
+    _seaTransition =
+        graphics::ImageSprite::Create(sea, 0, static_cast<std::int32_t>(SEA_SURFACE_Y));
     _bgMoon = graphics::ImageSprite::Create(_getImageResource("depthrun.backgrounds.night.moon"),
                                             width - 32, 8);
     for (const auto& waiting : {_skyTransition, _seaTransition, _bgMoon}) {

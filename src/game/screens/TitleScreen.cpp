@@ -2,6 +2,7 @@
 
 #include "core/DebugLog.hpp"
 #include "core/TypeBuilder.hpp"
+#include "game/SeaSurface.hpp"
 #include "game/app/GameData.hpp"
 #include "game/app/ProcessExit.hpp"
 #include "game/screens/GameplayScreen.hpp"
@@ -60,7 +61,8 @@ void TitleScreen::enter() {
     const auto width = static_cast<float>(graphics::TarvexGfx::getGraphicsWidth());
     const auto bottom = graphics::TarvexGfx::getGraphicsHeight() - 15;
     _bgSky = graphics::ImageSprite::Create(imageOf(gfx_BackgroundSky), 0, 0);
-    _bgSea = graphics::ImageSprite::Create(imageOf(gfx_BackgroundSea), 0, 71);
+    _bgSea = graphics::ImageSprite::Create(imageOf(gfx_BackgroundSea), 0,
+                                           static_cast<std::int32_t>(SEA_SURFACE_Y));
 
     _pushStart = graphics::TextRenderRequest::Create("Push Space", 0, 180, nullptr);
     _pushStart->setFont(_startFont);

@@ -2,6 +2,7 @@
 
 #include "core/Random.hpp"
 #include "core/TypeBuilder.hpp"
+#include "game/SeaSurface.hpp"
 #include "game/components/BodyComponent.hpp"
 #include "game/components/WildlifeComponents.hpp"
 #include "graphics/TarvexGfx.hpp"
@@ -13,7 +14,6 @@ namespace tarvex::game {
 
 namespace {
 
-constexpr float FISH_SURFACE = 71;
 constexpr float WAVE_STEP = 0.1F; // degrees per step
 constexpr float WAVE_HEIGHT = 2;
 constexpr std::int32_t FISH_REENTRY_SPREAD = 10;
@@ -46,7 +46,7 @@ void FishMovementSystem::processEntity(Entity& entity) {
         return;
     }
     if (entity.hasComponent(_destroyedLookup.get())) {
-        if (body->y_pos <= FISH_SURFACE) {
+        if (body->y_pos <= SEA_SURFACE_Y) {
             body->y_velocity = 0; // the dead fish floats at the surface
             body->y_acceleration = 0;
         }

@@ -6,6 +6,7 @@
 #include "entities/TagManager.hpp"
 #include "entities/World.hpp"
 #include "game/GameEntityFactory.hpp"
+#include "game/SeaSurface.hpp"
 #include "game/components/BodyComponent.hpp"
 #include "game/components/WildlifeComponents.hpp"
 #include "game/systems/ExplosionPieces.hpp"
@@ -14,7 +15,6 @@ namespace tarvex::game {
 
 namespace {
 
-constexpr float MINE_SURFACE = 71;
 constexpr std::int32_t MINE_SPLASH_DROPS = 25;
 constexpr float MINE_SPLASH_WIDTH = 3;
 constexpr float MINE_SPLASH_CENTRE = 1.5F; // half the splash width
@@ -97,7 +97,7 @@ bool MineUpdaterSystem::collidedWithPlayer(const BodyComponent& mine) const {
 void MineUpdaterSystem::_splash(const BodyComponent& mine) {
     const auto halfWidth =
         static_cast<float>(mine.getWidth() / 2); // NOLINT(bugprone-integer-division)
-    GameEntityFactory::createSpash(mine.x_pos + halfWidth - MINE_SPLASH_CENTRE, MINE_SURFACE,
+    GameEntityFactory::createSpash(mine.x_pos + halfWidth - MINE_SPLASH_CENTRE, SEA_SURFACE_Y,
                                    MINE_SPLASH_DROPS, MINE_SPLASH_WIDTH);
 }
 

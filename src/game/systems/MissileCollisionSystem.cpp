@@ -4,6 +4,7 @@
 #include "core/TypeBuilder.hpp"
 #include "entities/World.hpp"
 #include "game/GameEntityFactory.hpp"
+#include "game/SeaSurface.hpp"
 #include "game/components/BodyComponent.hpp"
 #include "game/systems/ExplosionPieces.hpp"
 
@@ -42,12 +43,12 @@ void MissileCollisionSystem::initialize() {
 
 void MissileCollisionSystem::processEntity(Entity& entity) {
     auto* body = entity.getComponentAs<BodyComponent>(_bodyLookup.get());
-    if (body == nullptr || body->y_pos > SURFACE) {
+    if (body == nullptr || body->y_pos > SEA_SURFACE_Y) {
         return;
     }
     const auto halfWidth =
         static_cast<float>(body->getWidth() / 2); // NOLINT(bugprone-integer-division)
-    GameEntityFactory::createSpash(body->x_pos + halfWidth - MISSILE_SPLASH_CENTRE, SURFACE,
+    GameEntityFactory::createSpash(body->x_pos + halfWidth - MISSILE_SPLASH_CENTRE, SEA_SURFACE_Y,
                                    MISSILE_SPLASH_DROPS, MISSILE_SPLASH_WIDTH);
     detonateMissile(entity);
 }

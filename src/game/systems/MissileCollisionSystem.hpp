@@ -12,8 +12,6 @@ namespace tarvex::game {
 class MissileCollisionSystem : public EntityProcessingSystem {
     TARVEX_OBJECT(MissileCollisionSystem, EntityProcessingSystem)
 public:
-    static constexpr float SURFACE = 71;
-
     // The lookups, then the services.
     void initialize() override;
     void processEntity(Entity& entity) override;
